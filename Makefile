@@ -1,0 +1,39 @@
+# Thin wrapper over CMake + Ninja. `make run` and `make test` are the two commands a
+# newcomer needs; both install what is missing first.
+BUILD_DIR ?= build
+BIN := $(BUILD_DIR)/bin
+WERROR := $(if $(QUORVEL_WERROR),$(QUORVEL_WERROR),OFF)
+
+.PHONY: all deps configure build run test screenshots bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure:
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DQUORVEL_WERROR=$(WERROR) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR)
+
+run: deps build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+		echo "No display found: start Quorvel under a virtual display with 'xvfb-run -a $(BIN)/quorvel'."; \
+		exit 1; \
+	fi
+	@$(BIN)/quorvel
+
+test: deps build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j2
+
+screenshots: build
+	@mkdir -p docs/screenshots
+	@QT_QPA_PLATFORM=offscreen $(BIN)/quorvel-screenshots docs/screenshots
+
+bench: build
+	@QT_QPA_PLATFORM=offscreen $(BIN)/quorvel-bench-startup
+
+clean:
+	@rm -rf $(BUILD_DIR)

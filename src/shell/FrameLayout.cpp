@@ -1,0 +1,66 @@
+#include "shell/FrameLayout.h"
+
+#include "common/NumberText.h"
+
+#include <limits>
+
+namespace FrameLayout {
+namespace {
+
+// Scroll-bar properties are 16-bit; a picture far larger than the client area would
+// overflow them, so the value is held at the nearest end of the range.
+qint16 toBarValue(float value)
+{
+    if (const auto converted = NumberText::toInt16(value))
+        return *converted;
+    return value < 0 ? std::numeric_limits<qint16>::min() : std::numeric_limits<qint16>::max();
+}
+
+ScrollBar scrollBar(float offset, float length, float pictureExtent, float clientExtent)
+{
+    ScrollBar bar;
+    bar.visible = true;
+    bar.offset = offset;
+    bar.length = length;
+    bar.maximum = toBarValue(pictureExtent - clientExtent);
+    bar.largeChange = toBarValue(pictureExtent / 100 * 10);
+    bar.smallChange = toBarValue(pictureExtent / 100);
+    return bar;
+}
+
+} // namespace
+
+Result compute(const Input& in)
+{
+    Result out;
+    const float dx = in.clientWidth / 2 - in.pictureWidth / 2;
+    if (dx > 0) {
+        out.pictureLeft = dx;
+    } else {
+        out.pictureLeft = 0;
+        out.horizontal = scrollBar(in.clientHeight - barThickness, in.clientWidth - barThickness,
+                                   in.pictureWidth, in.clientWidth);
+        // A client area no wider than a bar leaves the horizontal bar no width at all.
+        out.horizontal.visible = out.horizontal.length > 0;
+    }
+
+    const float dy = in.clientHeight / 2 - in.pictureHeight / 2;
+    if (dy > 0) {
+        out.pictureTop = dy;
+    } else {
+        out.pictureTop = 0;
+        const float height =
+            in.clientHeight <= barThickness ? shortBarHeight : in.clientHeight - barThickness;
+        out.vertical = scrollBar(in.clientWidth - barThickness, height, in.pictureHeight,
+                                 in.clientHeight);
+    }
+
+    out.cornerVisible = out.horizontal.visible || out.vertical.visible;
+    if (out.cornerVisible) {
+        out.cornerLeft = in.clientWidth - barThickness;
+        out.cornerTop = in.clientHeight - barThickness;
+    }
+    return out;
+}
+
+} // namespace FrameLayout

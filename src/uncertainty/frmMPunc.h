@@ -1,0 +1,12 @@
+#pragma once
+
+#include "shell/CalculatorFrame.h"
+
+// The machine and part uncertainty tool window.
+class frmMPunc : public CalculatorFrame
+{
+    Q_OBJECT
+
+public:
+    explicit frmMPunc(QWidget* parent = nullptr);
+};

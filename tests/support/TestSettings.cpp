@@ -1,0 +1,13 @@
+#include "TestSettings.h"
+
+TestSettings::TestSettings()
+    : m_settings(std::make_unique<QSettings>(m_dir.filePath(QStringLiteral("Quorvel.ini")),
+                                             QSettings::IniFormat))
+{
+}
+
+std::unique_ptr<QSettings> TestSettings::reopen() const
+{
+    m_settings->sync();
+    return std::make_unique<QSettings>(m_settings->fileName(), QSettings::IniFormat);
+}
