@@ -1,0 +1,7 @@
+#include "import/ImportFile.h"
+
+QString& ImportFileName()
+{
+    static QString fileName;
+    return fileName;
+}
