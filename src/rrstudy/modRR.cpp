@@ -1,0 +1,326 @@
+#include "rrstudy/modRR.h"
+
+#include "common/AppPaths.h"
+#include "common/NumberText.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int d2SmallestGroup = 2;
+constexpr int d2LargestGroup = 10;
+constexpr int d2RowsPerGroup = 16;
+constexpr int d2LineCount = d2RowsPerGroup * (d2LargestGroup - d2SmallestGroup + 1);
+
+// Number of standard deviations the results span: every K factor is 5.15 / d2.
+constexpr double sigmaSpan = 5.15;
+
+using D2Values = std::array<double, d2LineCount>;
+
+// The bytes of the first d2LineCount lines of the table file (fewer when the file is
+// shorter); empty after a read error.
+QByteArray readTableHead(QFile& file)
+{
+    QByteArray head;
+    int lines = 0;
+    qsizetype scanned = 0;
+    while (!file.atEnd()) {
+        const QByteArray chunk = file.read(4096);
+        if (chunk.isEmpty())
+            return file.error() == QFileDevice::NoError ? head : QByteArray();
+        head += chunk;
+        for (; scanned < head.size(); ++scanned) {
+            if (head.at(scanned) == '\n' && ++lines == d2LineCount) {
+                head.truncate(scanned + 1);
+                return head;
+            }
+        }
+    }
+    return head;
+}
+
+// The table values, or nothing when the text holds fewer lines or a line that is
+// not a number. A line ends in LF or CR LF; blanks around the value do no harm.
+std::optional<D2Values> parseTable(const QByteArray& head)
+{
+    D2Values values{};
+    int line = 0;
+    qsizetype start = 0;
+    while (line < d2LineCount && start < head.size()) {
+        qsizetype end = head.indexOf('\n', start);
+        if (end < 0)
+            end = head.size();
+        const auto value = NumberText::toDouble(
+            QString::fromLatin1(head.constData() + start, end - start), QLocale::c());
+        if (!value)
+            return std::nullopt;
+        values[line++] = *value;
+        start = end + 1;
+    }
+    if (line < d2LineCount)
+        return std::nullopt;
+    return values;
+}
+
+// The file is read at every lookup, so an edited table counts at once; only reading
+// its numbers is spared while the bytes stay the same as at the previous lookup.
+struct ParsedTable {
+    QByteArray head;
+    std::optional<D2Values> values;
+};
+
+std::optional<D2Values> currentTable(const QString& tableFolder)
+{
+    const QString folder = tableFolder.isEmpty() ? AppPaths::programFolder() : tableFolder;
+    QFile file(QDir(folder).filePath(QStringLiteral("tbld2.txt")));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray head = readTableHead(file);
+    file.close();
+
+    thread_local ParsedTable lastRead;
+    if (head != lastRead.head) {
+        lastRead.head = head;
+        lastRead.values = parseTable(head);
+    }
+    return lastRead.values;
+}
+
+// One feature's calculation. Every step stores its result as soon as it has it, so a
+// step that fails leaves the values of the steps before it in place.
+class FeatureCalculation
+{
+public:
+    FeatureCalculation(const Study& study, StudyFeature& feature, const QString& tableFolder)
+        : m_appraisers(study.AppraiserCount),
+          m_trials(study.TrialCount),
+          m_parts(study.PartCount),
+          m_acceptLimit(study.AcceptLimit),
+          m_unacceptLimit(study.UnacceptLimit),
+          m_feature(feature),
+          m_tableFolder(tableFolder)
+    {
+    }
+
+    // False when the feature cannot be computed or judged.
+    bool run()
+    {
+        if (!countsFit() || !computeRanges() || !computeAverages())
+            return false;
+        const auto upper = cell(m_feature.UpperTol);
+        const auto lower = cell(m_feature.LowerTol);
+        // A zero tolerance cannot give a verdict: the tally shows the feature as Caution.
+        if (!upper || !lower || !store(m_feature.TOL, *upper + *lower) || m_feature.TOL == 0)
+            return false;
+        if (!computeEquipmentVariation() || !computeAppraiserVariation())
+            return false;
+        judge();
+        return computePartVariation();
+    }
+
+private:
+    static std::optional<double> cell(const QString& text)
+    {
+        return NumberText::toDouble(text, QLocale::c());
+    }
+
+    // An overflowing result fails the feature like any other arithmetic fault.
+    static bool store(double& field, double value)
+    {
+        if (!std::isfinite(value))
+            return false;
+        field = value;
+        return true;
+    }
+
+    bool countsFit() const
+    {
+        return m_appraisers >= 1 && m_appraisers <= maxAppraisers && m_trials >= 1
+            && m_trials <= maxTrials && m_parts >= 1 && m_parts <= maxParts;
+    }
+
+    bool factor(double& k, int m, int g) const
+    {
+        const auto d2 = LookupD2(m, g, m_tableFolder);
+        return d2 && *d2 != 0 && store(k, sigmaSpan / *d2);
+    }
+
+    bool computeRanges()
+    {
+        for (int a = 0; a < m_appraisers; ++a) {
+            for (int p = 0; p < m_parts; ++p) {
+                for (int t = 0; t < m_trials; ++t) {
+                    const auto reading = cell(m_feature.Readings[a][t][p]);
+                    if (!reading)
+                        return false;
+                    m_readings[a][t][p] = *reading;
+                }
+                double low = m_readings[a][0][p];
+                double high = low;
+                for (int t = 1; t < m_trials; ++t) {
+                    low = std::min(low, m_readings[a][t][p]);
+                    high = std::max(high, m_readings[a][t][p]);
+                }
+                if (!store(m_feature.PartRange[a][p], high - low))
+                    return false;
+            }
+        double rangeSum = 0;
+            for (int p = 0; p < m_parts; ++p)
+                rangeSum += m_feature.PartRange[a][p];
+            if (!store(m_feature.AppraiserRangeAverage[a], rangeSum / m_parts))
+                return false;
+        }
+        double averageSum = 0;
+        for (int a = 0; a < m_appraisers; ++a)
+            averageSum += m_feature.AppraiserRangeAverage[a];
+        return store(m_feature.RBar, averageSum / m_appraisers);
+    }
+
+    bool computeAverages()
+    {
+        for (int a = 0; a < m_appraisers; ++a) {
+            double sum = 0;
+            for (int t = 0; t < m_trials; ++t)
+                for (int p = 0; p < m_parts; ++p)
+                    sum += m_readings[a][t][p];
+            if (!store(m_feature.AppraiserAverage[a], sum / (m_parts * m_trials)))
+                return false;
+        }
+        for (int p = 0; p < m_parts; ++p) {
+            double sum = 0;
+            for (int a = 0; a < m_appraisers; ++a)
+                for (int t = 0; t < m_trials; ++t)
+                    sum += m_readings[a][t][p];
+            if (!store(m_feature.PartAverage[p], sum / (m_appraisers * m_trials)))
+                return false;
+        }
+        return store(m_feature.XDiff, spread(m_feature.AppraiserAverage, m_appraisers))
+            && store(m_feature.Rp, spread(m_feature.PartAverage, m_parts));
+    }
+
+    bool computeEquipmentVariation()
+    {
+        return factor(m_feature.K1, m_trials, m_parts * m_appraisers)
+            && store(m_feature.EV, m_feature.RBar * m_feature.K1)
+            && store(m_feature.PctEV, 100 * (m_feature.EV / m_feature.TOL));
+    }
+
+    bool computeAppraiserVariation()
+    {
+        if (!factor(m_feature.K2, m_appraisers, 1))
+            return false;
+        const double spreadVariation = m_feature.XDiff * m_feature.K2;
+        const double q = spreadVariation * spreadVariation
+            - m_feature.EV * m_feature.EV / (m_parts * m_trials);
+        if (!std::isfinite(q))
+            return false;
+        // Repeatability larger than the appraisers' spread leaves no reproducibility.
+        if (q < 0) {
+            m_feature.AV = 0;
+            m_feature.PctAV = 0;
+        } else if (!store(m_feature.AV, std::sqrt(q))
+                   || !store(m_feature.PctAV, 100 * (m_feature.AV / m_feature.TOL))) {
+            return false;
+        }
+        return store(m_feature.RR, std::sqrt(m_feature.EV * m_feature.EV + m_feature.AV * m_feature.AV))
+            && store(m_feature.PctRR, 100 * (m_feature.RR / m_feature.TOL));
+    }
+
+    // Three separate tests in this order: with equal limits, a value equal to both
+    // ends Unacceptable.
+    void judge()
+    {
+        const double pct = m_feature.PctRR;
+        if (pct <= m_acceptLimit)
+            m_feature.Status = QStringLiteral("Acceptable");
+        if (pct >= m_unacceptLimit)
+            m_feature.Status = QStringLiteral("Unacceptable");
+        if (pct > m_acceptLimit && pct < m_unacceptLimit)
+            m_feature.Status = QStringLiteral("Caution");
+    }
+
+    bool computePartVariation()
+    {
+        return factor(m_feature.K3, m_parts, 1) && store(m_feature.PV, m_feature.Rp * m_feature.K3)
+            && store(m_feature.PctPV, 100 * (m_feature.PV / m_feature.TOL));
+    }
+
+    template <std::size_t N>
+    static double spread(const std::array<double, N>& values, int count)
+    {
+        const auto [low, high] = std::minmax_element(values.begin(), values.begin() + count);
+        return *high - *low;
+    }
+
+    const int m_appraisers;
+    const int m_trials;
+    const int m_parts;
+    const double m_acceptLimit;
+    const double m_unacceptLimit;
+    StudyFeature& m_feature;
+    const QString& m_tableFolder;
+    std::array<std::array<std::array<double, maxParts>, maxTrials>, maxAppraisers> m_readings{};
+};
+
+} // namespace
+
+Study& theStudy()
+{
+    static Study study;
+    return study;
+}
+
+bool CalculateStudy(Study& study, const QString& acceptLimitText, const QString& unacceptLimitText,
+                    const QString& tableFolder)
+{
+    const auto acceptLimit = NumberText::toSingle(acceptLimitText);
+    const auto unacceptLimit = NumberText::toSingle(unacceptLimitText);
+    if (!acceptLimit || !unacceptLimit)
+        return false;
+    study.AcceptLimit = *acceptLimit;
+    study.UnacceptLimit = *unacceptLimit;
+
+    for (StudyFeature& feature : study.Features) {
+        feature.Problem = false;
+        if (!FeatureCalculation(study, feature, tableFolder).run())
+            feature.Problem = true;
+    }
+    return true;
+}
+
+std::optional<double> LookupD2(int m, int g, const QString& tableFolder)
+{
+    g = std::min(g, d2RowsPerGroup);
+    if (m < d2SmallestGroup || m > d2LargestGroup || g < 1)
+        return std::nullopt;
+    const auto table = currentTable(tableFolder);
+    if (!table)
+        return std::nullopt;
+    return (*table)[d2RowsPerGroup * (m - d2SmallestGroup) + g - 1];
+}
+
+void TallyStatuses(Study& study)
+{
+    int acceptable = 0;
+    int caution = 0;
+    int unacceptable = 0;
+    for (StudyFeature& feature : study.Features) {
+        if (feature.Problem)
+            feature.Status = QStringLiteral("Caution");
+        if (feature.Status == QLatin1String("Acceptable"))
+            ++acceptable;
+        else if (feature.Status == QLatin1String("Caution"))
+            ++caution;
+        else if (feature.Status == QLatin1String("Unacceptable"))
+            ++unacceptable;
+    }
+    // The counters are 16-bit; the import keeps a study below that size.
+    const auto counter = [](int count) { return qint16(std::min(count, 32767)); };
+    study.AcceptableCount = counter(acceptable);
+    study.CautionCount = counter(caution);
+    study.UnacceptableCount = counter(unacceptable);
+}
