@@ -1,37 +1,81 @@
 #include "common/NumberText.h"
 
 #include <QDate>
-#include <QRegularExpression>
 #include <QTime>
 
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <string_view>
 
 namespace NumberText {
 namespace {
 
-// The text rewritten in C form ('.' as the decimal point, '-' as the minus sign,
-// no blanks), or an empty text when it is not numeric.
-QString normalised(const QString& text, const QLocale& locale)
+// True when the text in C form is an optional sign, digits with at most one decimal
+// point (at least one digit in all) and an optional exponent.
+bool matchesNumberGrammar(std::string_view text)
 {
-    QString candidate = text.trimmed();
-    if (candidate.isEmpty())
-        return {};
-    const QString minus = locale.negativeSign();
-    if (minus != QLatin1String("-") && candidate.startsWith(minus))
-        candidate.replace(0, minus.size(), QLatin1String("-"));
-    const QString point = locale.decimalPoint();
-    if (point != QLatin1String(".")) {
-        if (candidate.contains(QLatin1Char('.')))
-            return {};
-        candidate.replace(point, QLatin1String("."));
+    std::size_t i = 0;
+    const auto skipSign = [&] {
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+    };
+    const auto skipDigits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        return i - start;
+    };
+    skipSign();
+    std::size_t mantissaDigits = skipDigits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissaDigits += skipDigits();
     }
-    static const QRegularExpression numberPattern(
-        QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
-    if (!numberPattern.match(candidate).hasMatch())
+    if (mantissaDigits == 0)
+        return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        skipSign();
+        if (skipDigits() == 0)
+            return false;
+    }
+    return i == text.size();
+}
+
+// The text rewritten in C form ('.' as the decimal point, '-' as the minus sign,
+// no blanks), or an empty text when it is not numeric. Files are read cell by cell
+// through here, so it keeps clear of allocations beyond the result.
+std::string normalised(const QString& text, const QLocale& locale)
+{
+    QStringView candidate = QStringView(text).trimmed();
+    std::string out;
+    if (candidate.isEmpty())
+        return out;
+    out.reserve(std::size_t(candidate.size()) + 1);
+    const QString minus = locale.negativeSign();
+    if (minus != QLatin1String("-") && candidate.startsWith(minus)) {
+        out += '-';
+        candidate = candidate.mid(minus.size());
+    }
+    const QString point = locale.decimalPoint();
+    const bool foreignPoint = point != QLatin1String(".");
+    for (qsizetype i = 0; i < candidate.size();) {
+        if (foreignPoint && candidate.mid(i).startsWith(point)) {
+            out += '.';
+            i += point.size();
+            continue;
+        }
+        const char16_t c = candidate[i].unicode();
+        if (c > 0x7f || (foreignPoint && c == u'.'))
+            return {};
+        out += char(c);
+        ++i;
+    }
+    if (!matchesNumberGrammar(out))
         return {};
-    return candidate;
+    return out;
 }
 
 // The decimal digits of |value| and the position of the decimal point within them
@@ -97,17 +141,21 @@ bool isDigitPlaceholder(QChar c)
 
 bool isNumeric(const QString& text, const QLocale& locale)
 {
-    return !normalised(text, locale).isEmpty();
+    return !normalised(text, locale).empty();
 }
 
 std::optional<double> toDouble(const QString& text, const QLocale& locale)
 {
-    const QString cText = normalised(text, locale);
-    if (cText.isEmpty())
+    const std::string cText = normalised(text, locale);
+    if (cText.empty())
         return std::nullopt;
-    bool ok = false;
-    const double value = QLocale::c().toDouble(cText, &ok);
-    if (!ok || !std::isfinite(value))
+    const char* first = cText.data();
+    const char* last = first + cText.size();
+    if (*first == '+')
+        ++first;
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error != std::errc() || end != last || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

@@ -3,7 +3,6 @@
 #include "common/AppPaths.h"
 #include "common/NumberText.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <algorithm>
@@ -27,20 +26,20 @@ QByteArray readTableHead(QFile& file)
 {
     QByteArray head;
     int lines = 0;
-    qsizetype scanned = 0;
-    while (!file.atEnd()) {
-        const QByteArray chunk = file.read(4096);
-        if (chunk.isEmpty())
-            return file.error() == QFileDevice::NoError ? head : QByteArray();
-        head += chunk;
-        for (; scanned < head.size(); ++scanned) {
-            if (head.at(scanned) == '\n' && ++lines == d2LineCount) {
-                head.truncate(scanned + 1);
+    char chunk[4096];
+    for (;;) {
+        const qint64 got = file.read(chunk, sizeof chunk);
+        if (got <= 0)
+            return got == 0 ? head : QByteArray();
+        const qsizetype scanned = head.size();
+        head.append(chunk, got);
+        for (qsizetype i = head.indexOf('\n', scanned); i >= 0; i = head.indexOf('\n', i + 1)) {
+            if (++lines == d2LineCount) {
+                head.truncate(i + 1);
                 return head;
             }
         }
     }
-    return head;
 }
 
 // The table values, or nothing when the text holds fewer lines or a line that is
@@ -75,9 +74,11 @@ struct ParsedTable {
 
 std::optional<D2Values> currentTable(const QString& tableFolder)
 {
-    const QString folder = tableFolder.isEmpty() ? AppPaths::programFolder() : tableFolder;
-    QFile file(QDir(folder).filePath(QStringLiteral("tbld2.txt")));
-    if (!file.open(QIODevice::ReadOnly))
+    QString path = tableFolder.isEmpty() ? AppPaths::programFolder() : tableFolder;
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    QFile file(path + QLatin1String("tbld2.txt"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return std::nullopt;
     const QByteArray head = readTableHead(file);
     file.close();

@@ -19,6 +19,8 @@ private slots:
     void toDoubleInDecimalCommaLocale_data();
     void toDoubleInDecimalCommaLocale();
     void toDoubleRejectsOverflow();
+    void toDoubleInCLocale_data();
+    void toDoubleInCLocale();
     void toSingle();
     void toInt16_data();
     void toInt16();
@@ -108,6 +110,8 @@ void tst_NumberText::isNumeric_data()
     QTest::newRow("bare exponent") << "e3" << false;
     QTest::newRow("dangling exponent") << "1e" << false;
     QTest::newRow("double sign") << "--5" << false;
+    QTest::newRow("exponent sign only") << "1e+" << false;
+    QTest::newRow("non-ASCII digits") << QString::fromUtf8("\u0661\u0662") << false;
 }
 
 void tst_NumberText::isNumeric()
@@ -140,6 +144,24 @@ void tst_NumberText::toDoubleInDecimalCommaLocale()
 void tst_NumberText::toDoubleRejectsOverflow()
 {
     QVERIFY(!NumberText::toDouble(QStringLiteral("1e999"), QLocale::c()));
+    QVERIFY(!NumberText::toDouble(QStringLiteral("1e-400"), QLocale::c()));
+}
+
+void tst_NumberText::toDoubleInCLocale_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("signed leading point") << "-.5" << -0.5;
+    QTest::newRow("plus sign") << "+.25" << 0.25;
+    QTest::newRow("padded exponent") << " 00012.5e+03 " << 12500.0;
+    QTest::newRow("smallest subnormal") << "4.9e-324" << 4.9e-324;
+}
+
+void tst_NumberText::toDoubleInCLocale()
+{
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(NumberText::toDouble(text, QLocale::c()), std::optional<double>(value));
 }
 
 void tst_NumberText::toSingle()
