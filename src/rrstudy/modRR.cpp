@@ -72,14 +72,15 @@ struct ParsedTable {
     std::optional<D2Values> values;
 };
 
-std::optional<D2Values> currentTable(const QString& tableFolder)
+// The values of the table as read now; null when the file cannot give all of them.
+const D2Values* currentTable(const QString& tableFolder)
 {
     QString path = tableFolder.isEmpty() ? AppPaths::programFolder() : tableFolder;
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
     QFile file(path + QLatin1String("tbld2.txt"));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return std::nullopt;
+        return nullptr;
     const QByteArray head = readTableHead(file);
     file.close();
 
@@ -88,7 +89,7 @@ std::optional<D2Values> currentTable(const QString& tableFolder)
         lastRead.head = head;
         lastRead.values = parseTable(head);
     }
-    return lastRead.values;
+    return lastRead.values ? &*lastRead.values : nullptr;
 }
 
 // One feature's calculation. Every step stores its result as soon as it has it, so a
@@ -298,7 +299,7 @@ std::optional<double> LookupD2(int m, int g, const QString& tableFolder)
     g = std::min(g, d2RowsPerGroup);
     if (m < d2SmallestGroup || m > d2LargestGroup || g < 1)
         return std::nullopt;
-    const auto table = currentTable(tableFolder);
+    const D2Values* table = currentTable(tableFolder);
     if (!table)
         return std::nullopt;
     return (*table)[d2RowsPerGroup * (m - d2SmallestGroup) + g - 1];
