@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +26,44 @@ const Shot shots[] = {
     {"Temperature", "temperature.png"},  {"References", "references.png"},
 };
 
+bool save(QWidget& window, const QDir& output, const QString& fileName, QTextStream& out)
+{
+    const QString path = output.filePath(fileName);
+    if (!window.grab().save(path)) {
+        out << "could not write " << path << Qt::endl;
+        return false;
+    }
+    out << path << Qt::endl;
+    return true;
+}
+
+// The triangle window in its other three orientations, after a calculation with the
+// formulas used, and with the nine formula panels stacked; it is left as it started.
+bool shootTriangle(frmMain& window, const QDir& output, QTextStream& out)
+{
+    QWidget* triangle = window.toolWindow(QStringLiteral("Angles"));
+    const auto click = [triangle](const char* name) {
+        QTest::mouseClick(triangle->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
+        QTest::qWait(20);
+    };
+    for (int orientation = 2; orientation <= 4; ++orientation) {
+        click(qPrintable(QStringLiteral("cmdTri%1").arg(orientation)));
+        if (!save(window, output, QStringLiteral("triangle-orientation-%1.png").arg(orientation), out))
+            return false;
+    }
+    click("cmdTri1");
+    QTest::keyClicks(triangle->findChild<QLineEdit*>(QStringLiteral("txtsa")), QStringLiteral("3"));
+    QTest::keyClicks(triangle->findChild<QLineEdit*>(QStringLiteral("txtsb")), QStringLiteral("4"));
+    click("cmdTriCalc");
+    if (!save(window, output, QStringLiteral("triangle-calculated.png"), out))
+        return false;
+    click("cmdTriForm");
+    if (!save(window, output, QStringLiteral("triangle-formulas.png"), out))
+        return false;
+    click("cmdTriClear");
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -40,16 +80,14 @@ int main(int argc, char** argv)
 
     auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("tbToolBar"));
     QTextStream out(stdout);
+    if (!shootTriangle(window, output, out))
+        return 1;
     for (const Shot& shot : shots) {
         auto* action = window.findChild<QAction*>(QLatin1String(shot.toolKey));
         QTest::mouseClick(toolBar->widgetForAction(action), Qt::LeftButton);
         QTest::qWait(20);
-        const QString path = output.filePath(QLatin1String(shot.fileName));
-        if (!window.grab().save(path)) {
-            out << "could not write " << path << Qt::endl;
+        if (!save(window, output, QLatin1String(shot.fileName), out))
             return 1;
-        }
-        out << path << Qt::endl;
     }
     return 0;
 }

@@ -9,6 +9,8 @@ namespace {
 
 const QColor panelColour(0x80, 0x80, 0xFF);
 const QColor inkColour(Qt::white);
+// A thin darker edge keeps the panels apart when they are stacked.
+const QColor edgeColour(0x50, 0x50, 0xD0);
 
 QFont formulaFont(double pointSize)
 {
@@ -145,6 +147,7 @@ FormulaPanel::FormulaPanel(const QString& heading, const std::array<Formula, 3>&
                            QWidget* parent)
     : QWidget(parent), m_heading(heading), m_formulas(formulas)
 {
+    setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, panelColour);
@@ -182,6 +185,8 @@ QString FormulaPanel::plainText(const Formula& formula)
 void FormulaPanel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    painter.setPen(edgeColour);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
     painter.setRenderHint(QPainter::Antialiasing);
     QPen ink(inkColour);
     ink.setWidthF(1.5);

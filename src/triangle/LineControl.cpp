@@ -21,7 +21,7 @@ void LineControl::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     QPen pen(m_colour);
-    pen.setWidthF(1.5);
+    pen.setWidth(2);
     painter.setPen(pen);
     painter.drawLine(m_line.translated(-pos()));
 }

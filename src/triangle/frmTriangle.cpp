@@ -222,6 +222,10 @@ void frmTriangle::createDrawingArea()
     Picture2 = new QWidget(Frame1);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setGeometry(Twips::rect(1560, 240, 8775, 6495));
+    // Its own roles, not the panel's button face it would inherit: the labels on it
+    // take their white from WindowText.
+    Picture2->setBackgroundRole(QPalette::Window);
+    Picture2->setForegroundRole(QPalette::WindowText);
     Picture2->setAutoFillBackground(true);
     QPalette drawing = Picture2->palette();
     drawing.setColor(QPalette::Window, drawingBlue);

@@ -129,6 +129,17 @@ void tst_frmTriangle::opensWithTheRightAngleAtTheBottomLeft()
     QVERIFY(visiblePanels().isEmpty());
     QCOMPARE(control<QLabel>("lblC")->text(), QStringLiteral("C = 90"));
     QVERIFY(control("lblC")->isVisible());
+
+    // White drawing on blue.
+    const QImage drawing = control("Picture2")->grab().toImage();
+    QCOMPARE(drawing.pixelColor(drawing.width() - 3, 3), QColor(0x00, 0x00, 0xFF));
+    const QPoint corner = Twips::point(2000, 5000);
+    QCOMPARE(drawing.pixelColor(corner.x(), corner.y() - 20), QColor(Qt::white));
+    const QImage label = control("lblC")->grab().toImage();
+    bool whiteText = false;
+    for (int x = 0; x < label.width() && !whiteText; ++x)
+        whiteText = label.pixelColor(x, label.height() / 2) == Qt::white;
+    QVERIFY(whiteText);
 }
 
 void tst_frmTriangle::orientationButtonPlacesTheDrawing_data()
