@@ -1,0 +1,7 @@
+#include "shell/PrinterChoice.h"
+
+PrinterChoice& printerChoice()
+{
+    static PrinterChoice choice;
+    return choice;
+}
