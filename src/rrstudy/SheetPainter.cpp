@@ -1,23 +1,8 @@
 #include "rrstudy/SheetPainter.h"
 
-#include <QPageLayout>
-#include <QPagedPaintDevice>
+#include "shell/PrintTarget.h"
+
 #include <QPainter>
-
-namespace {
-
-QPointF sheetOrigin(QPagedPaintDevice& device, double sheetWidthPoints)
-{
-    const QPageLayout layout = device.pageLayout();
-    const QRectF paper = layout.fullRect(QPageLayout::Point);
-    const QRectF printable = layout.paintRect(QPageLayout::Point);
-    const double devicePerPoint = device.logicalDpiX() / 72.0;
-    // Device coordinates start at the printable area's corner.
-    const double left = (paper.width() - sheetWidthPoints) / 2 - printable.left();
-    return QPointF(left * devicePerPoint, 72 * device.logicalDpiY() / 72.0);
-}
-
-} // namespace
 
 SheetPainter::SheetPainter(QPainter& painter, const QPointF& origin, double devicePerPoint)
     : m_painter(painter),
@@ -40,28 +25,57 @@ void SheetPainter::drawText(const QPointF& topLeft, const SheetFont& font, const
 
 void SheetPainter::drawLine(const QLineF& line)
 {
-    // Hairlines half a point wide: visible on screen, fine on paper.
-    m_painter.setPen(QPen(Qt::black, qMax(1.0, 0.5 * m_devicePerPoint)));
+    // Hairlines half a point wide: fine on paper, one pixel on screen.
+    m_painter.setPen(QPen(Qt::black, 0.5 * m_devicePerPoint));
     m_painter.drawLine(QLineF(toDevice(line.p1()), toDevice(line.p2())));
 }
 
-PainterSheetTarget::PainterSheetTarget(QPainter& painter, QPagedPaintDevice& device, double sheetWidthPoints)
-    : m_device(device),
-      m_painter(painter, sheetOrigin(device, sheetWidthPoints), device.logicalDpiX() / 72.0)
+PrinterSheetTarget::PrinterSheetTarget(PrintTarget& printer, double sheetWidthPoints) : m_printer(printer)
 {
+    // The painter's origin is the printable area's corner; the paper's left edge lies
+    // left of it by the unprintable margin.
+    const QRectF paper = printer.paperRect();
+    m_origin = QPointF(paper.left() + (paper.width() - sheetWidthPoints) / 2, 72);
 }
 
-void PainterSheetTarget::drawTextItem(const QPointF& topLeft, const SheetFont& font, const QString& text)
+PrinterSheetTarget::~PrinterSheetTarget()
 {
-    m_painter.drawText(topLeft, font, text);
+    finish();
 }
 
-void PainterSheetTarget::drawLineItem(const QLineF& line)
+void PrinterSheetTarget::finish()
 {
-    m_painter.drawLine(line);
+    if (m_painter) {
+        m_painter.reset();
+        m_printer.endDocument();
+    }
 }
 
-void PainterSheetTarget::startPage()
+SheetPainter* PrinterSheetTarget::painter()
 {
-    m_device.newPage();
+    if (!m_painter && !m_failed) {
+        if (m_printer.beginDocument())
+            m_painter.emplace(m_printer.painter(), m_origin, 1.0);
+        else
+            m_failed = true;
+    }
+    return m_painter ? &*m_painter : nullptr;
+}
+
+void PrinterSheetTarget::drawTextItem(const QPointF& topLeft, const SheetFont& font, const QString& text)
+{
+    if (SheetPainter* sheet = painter())
+        sheet->drawText(topLeft, font, text);
+}
+
+void PrinterSheetTarget::drawLineItem(const QLineF& line)
+{
+    if (SheetPainter* sheet = painter())
+        sheet->drawLine(line);
+}
+
+void PrinterSheetTarget::startPage()
+{
+    if (m_painter)
+        m_printer.newPage();
 }

@@ -4,6 +4,8 @@
 
 #include <QHash>
 
+#include <optional>
+
 class QPainter;
 
 // Draws sheet items, given in points from the sheet's origin, with a painter on any
@@ -28,17 +30,21 @@ private:
     QHash<QString, QFont> m_fonts;
 };
 
-class QPagedPaintDevice;
+class PrintTarget;
 
-// The printer as a print-list target: draws at once on the painter of a paged device
-// (a printer or a PDF file), with the sheet's origin 72 points below the top of the
-// printable area and the sheet centred across the paper.
-class PainterSheetTarget final : public PrintListTarget
+// The printer as a print-list target: draws on a print target's pages with the
+// sheet's origin 72 points below the top of the printable area and the sheet centred
+// across the paper. The document starts with the first thing drawn, so a job that
+// draws nothing prints nothing; finish() ends it.
+class PrinterSheetTarget final : public PrintListTarget
 {
 public:
-    PainterSheetTarget(QPainter& painter, QPagedPaintDevice& device, double sheetWidthPoints);
+    PrinterSheetTarget(PrintTarget& printer, double sheetWidthPoints);
+    ~PrinterSheetTarget() override;
 
     bool breaksPages() const override { return true; }
+    // Ends the document, if one was started.
+    void finish();
 
 protected:
     void drawTextItem(const QPointF& topLeft, const SheetFont& font, const QString& text) override;
@@ -46,6 +52,12 @@ protected:
     void startPage() override;
 
 private:
-    QPagedPaintDevice& m_device;
-    SheetPainter m_painter;
+    // The painter of the open document; starts it when none is open. Empty when the
+    // printer failed to start one: what would be drawn is skipped.
+    SheetPainter* painter();
+
+    PrintTarget& m_printer;
+    QPointF m_origin;
+    std::optional<SheetPainter> m_painter;
+    bool m_failed = false;
 };

@@ -4,10 +4,10 @@
 #include "rrstudy/StudyInformation.h"
 #include "rrstudy/modRR.h"
 
-#include <QFile>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QRegularExpression>
+#include "PdfInspector.h"
+#include "RecordingPrintTarget.h"
+#include "shell/PdfPrintTarget.h"
+
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -96,7 +96,10 @@ private slots:
     void printJobPrintsSheetsInOrderForEveryCopy();
     void selectedOnlyPrintsTheSelectedSheetPerCopy_data();
     void selectedOnlyPrintsTheSelectedSheetPerCopy();
-    void printerTargetMakesOnePdfPagePerSheet();
+    void printerPlacesTheSheetCentredAnd72PointsDown();
+    void printJobMakesOneDocumentForAllCopies();
+    void printJobThatDrawsNothingMakesNoDocument();
+    void sheetsGoIntoARealPdfAsPages();
 };
 
 void tst_GageSheets::initTestCase()
@@ -442,23 +445,70 @@ void tst_GageSheets::selectedOnlyPrintsTheSelectedSheetPerCopy()
     QCOMPARE(pageStarts(paper), QStringList({start, start, start}));
 }
 
-void tst_GageSheets::printerTargetMakesOnePdfPagePerSheet()
+void tst_GageSheets::printerPlacesTheSheetCentredAnd72PointsDown()
+{
+    RecordingPrintTarget printer;
+    {
+        PrinterSheetTarget sheet(printer, sheetWidthTwips / 20);
+        PrintSummarySheet(sheet, studyOf(2), StudyInformation(), limits);
+    }
+    QCOMPARE(printer.documents().size(), 1);
+    QVERIFY(printer.documents()[0].ended);
+    const RecordedPage& page = printer.documents()[0].pages.at(0);
+    const QRectF paper = printer.paperRect();
+    double left = 1e9;
+    for (const RecordedItem& item : page.ofKind(RecordedItem::Line))
+        left = qMin(left, qMin(item.line.x1(), item.line.x2()));
+    QCOMPARE(left, paper.left() + (paper.width() - 396) / 2);
+    const RecordedItem* title = page.findText(QStringLiteral("Gage Repeatability And Reproducibility Summary"));
+    QVERIFY(title);
+    QCOMPARE(title->position.y(), 72 + SheetFontMetrics::of(SheetFont::title()).ascent);
+}
+
+void tst_GageSheets::printJobMakesOneDocumentForAllCopies()
+{
+    RecordingPrintTarget printer;
+    SheetChoice choice;
+    choice.selectedOnly = true;
+    choice.selectedKey = QStringLiteral("F1");
+    {
+        PrinterSheetTarget sheet(printer, sheetWidthTwips / 20);
+        PrintStudySheets(sheet, 3, choice, studyOf(2), StudyInformation(), limits);
+    }
+    QCOMPARE(printer.documents().size(), 1);
+    const QList<RecordedPage>& pages = printer.documents()[0].pages;
+    QCOMPARE(pages.size(), 3);
+    for (const RecordedPage& page : pages)
+        QVERIFY(page.findText(QStringLiteral("Feature Name: Feature 1")));
+}
+
+void tst_GageSheets::printJobThatDrawsNothingMakesNoDocument()
+{
+    RecordingPrintTarget printer;
+    SheetChoice choice;
+    choice.outOfTolerance = true;
+    {
+        PrinterSheetTarget sheet(printer, sheetWidthTwips / 20);
+        PrintStudySheets(sheet, 2, choice, studyOf(2), StudyInformation(), limits);  // nothing Unacceptable
+    }
+    QVERIFY(printer.documents().isEmpty());
+}
+
+void tst_GageSheets::sheetsGoIntoARealPdfAsPages()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("sheets.pdf"));
+    PdfPrintTarget pdf(path, 1);
     {
-        QPdfWriter writer(path);
-        QPainter painter(&writer);
-        PainterSheetTarget printer(painter, writer, sheetWidthTwips / 20);
+        PrinterSheetTarget sheet(pdf, sheetWidthTwips / 20);
         SheetChoice choice;
-        choice.selectedOnly = true;
-        choice.selectedKey = QStringLiteral("F1");
-        PrintStudySheets(printer, 3, choice, studyOf(2), StudyInformation(), limits);
+        choice.summary = true;
+        choice.inTolerance = true;
+        PrintStudySheets(sheet, 1, choice, studyOf(4), StudyInformation(), limits);
     }
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QString pdf = QString::fromLatin1(file.readAll());
-    QCOMPARE(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 3);
+    const PdfInspector inspector(path);
+    QVERIFY(inspector.isValid());
+    QCOMPARE(inspector.pageCount(), 4);  // summary, then features 1, 4 and 2
 }
 
 QTEST_MAIN(tst_GageSheets)
