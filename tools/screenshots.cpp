@@ -2,8 +2,10 @@
 // can look at what a change did to the screen.
 #include "shell/frmMain.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,15 +17,41 @@
 
 namespace {
 
+// The temperature window after a conversion and the steel example worked through.
+void calculateTemperatureExample(QWidget* mainWindow)
+{
+    auto* window = mainWindow->findChild<QWidget*>(QStringLiteral("frmTemp"));
+    const auto type = [window](const char* box, const char* text) {
+        QTest::keyClicks(window->findChild<QLineEdit*>(QLatin1String(box)), QLatin1String(text));
+    };
+    const auto click = [window](const char* button) {
+        QTest::mouseClick(window->findChild<QAbstractButton*>(QLatin1String(button)),
+                          Qt::LeftButton, {}, QPoint(6, 6));
+    };
+    type("txtTemp", "212");
+    click("cmdTCConvert");
+    auto* materials = window->findChild<QComboBox*>(QStringLiteral("cmbMaterial"));
+    materials->setCurrentIndex(materials->findText(QStringLiteral("Steel")));
+    click("opttuc");
+    click("cmdXfer");
+    type("txtTempChange", "10");
+    type("txtDistance", "100");
+    click("optmumm");
+    click("cmdCEcalc");
+}
+
 struct Shot {
     const char* toolKey;
     const char* fileName;
+    // Works the tool into the state worth seeing, once it is in view.
+    void (*prepare)(QWidget* mainWindow) = nullptr;
 };
 
 const Shot shots[] = {
     {"Angles", "main-window.png"},       {"Uncertainty", "uncertainty.png"},
     {"RR", "gage-rr.png"},               {"CodeKeeper", "code-keeper.png"},
     {"Temperature", "temperature.png"},  {"References", "references.png"},
+    {"Temperature", "temperature-calculated.png", calculateTemperatureExample},
 };
 
 bool save(QWidget& window, const QDir& output, const QString& fileName, QTextStream& out)
@@ -85,6 +113,8 @@ int main(int argc, char** argv)
     for (const Shot& shot : shots) {
         auto* action = window.findChild<QAction*>(QLatin1String(shot.toolKey));
         QTest::mouseClick(toolBar->widgetForAction(action), Qt::LeftButton);
+        if (shot.prepare)
+            shot.prepare(&window);
         QTest::qWait(20);
         if (!save(window, output, QLatin1String(shot.fileName), out))
             return 1;
