@@ -1,6 +1,7 @@
 // Renders the main window with each tool in view to PNG files, offscreen, so anyone
 // can look at what a change did to the screen.
 #include "shell/frmMain.h"
+#include "shell/frmPrinter.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -92,6 +93,15 @@ bool shootTriangle(frmMain& window, const QDir& output, QTextStream& out)
     return true;
 }
 
+// The printer dialog as the Print Form action shows it.
+bool shootPrinterDialog(const QDir& output, QTextStream& out)
+{
+    frmPrinter dialog;
+    dialog.show();
+    QTest::qWait(20);
+    return save(dialog, output, QStringLiteral("printer-dialog.png"), out);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -108,7 +118,7 @@ int main(int argc, char** argv)
 
     auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("tbToolBar"));
     QTextStream out(stdout);
-    if (!shootTriangle(window, output, out))
+    if (!shootTriangle(window, output, out) || !shootPrinterDialog(output, out))
         return 1;
     for (const Shot& shot : shots) {
         auto* action = window.findChild<QAction*>(QLatin1String(shot.toolKey));

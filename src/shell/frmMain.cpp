@@ -8,9 +8,11 @@
 #include "common/Twips.h"
 #include "reference/frmRef.h"
 #include "rrstudy/frmRR.h"
+#include "shell/CalculatorFrame.h"
 #include "shell/HelpViewer.h"
 #include "shell/PlacementSettings.h"
 #include "shell/PlatformLauncher.h"
+#include "shell/modPrintForm.h"
 #include "thermal/frmTemp.h"
 #include "triangle/frmTriangle.h"
 #include "uncertainty/frmMPunc.h"
@@ -314,6 +316,22 @@ void frmMain::runButton8Action()
         PlatformLauncher::startCalculator();
     else if (caption == QLatin1String("Help      "))
         showHelp();
+    else if (caption == QLatin1String("Print Form"))
+        printForm();
+}
+
+void frmMain::printForm()
+{
+    if (m_panelTool->text() == QLatin1String("Code Keeper")) {
+        dialogs().message(this, QStringLiteral("Use the print button on this form to print."),
+                          windowTitle(), Dialogs::Icon::Information);
+        return;
+    }
+    // Only the framed tool windows print as a picture of their panel.
+    auto* tool = qobject_cast<CalculatorFrame*>(activeToolWindow());
+    if (!tool)
+        return;
+    modPrintForm::PrintForm(this, tool->picture(), m_panelTool->text());
 }
 
 QString frmMain::startTopic()

@@ -61,6 +61,7 @@ private:
     void showToolWindow(const QString& key);
     void runButton8Action();
     void showHelp();
+    void printForm();
     void restorePlacement();
 
     QSettings& m_settings;
