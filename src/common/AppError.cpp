@@ -26,6 +26,7 @@ QString AppError::standardDescription(int number)
     case PermissionDenied: return QStringLiteral("Permission denied");
     case PathFileAccessError: return QStringLiteral("Path/File access error");
     case PathNotFound: return QStringLiteral("Path not found");
+    case InvalidPropertyValue: return QStringLiteral("Invalid property value");
     case PrinterError: return QStringLiteral("Printer error");
     default: return QStringLiteral("Application-defined or object-defined error");
     }

@@ -23,6 +23,7 @@ public:
         PermissionDenied = 70,
         PathFileAccessError = 75,
         PathNotFound = 76,
+        InvalidPropertyValue = 380,
         PrinterError = 482,
     };
 

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "import/CsvText.h"
+
+#include <optional>
+
+// The CSV file as Process reads it: a table of trimmed texts indexed from 1 by line
+// and column. A line is split at every comma, quote marks stay in the text, and a
+// comma at the very end of a line adds no field. The table is as wide as the first
+// line's fields plus one; a line with more fields than that does not fit.
+class ImportTable
+{
+public:
+    // Reads the file; fails when it cannot be read or a line does not fit.
+    std::optional<AppError> read(const QString& path);
+
+    int height() const { return int(m_text.lineCount()); }
+    int width() const { return m_width; }
+
+    // The cell's text (empty where a line has fewer fields), or nothing when the
+    // line or column lies outside the table.
+    std::optional<QString> cell(int line, int column) const;
+
+private:
+    qsizetype fieldCount(qsizetype line) const;
+
+    CsvText m_text;
+    int m_width = 0;
+};

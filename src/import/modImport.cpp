@@ -1,0 +1,129 @@
+#include "import/modImport.h"
+
+#include <QMimeData>
+
+#include <algorithm>
+
+const QString modImport::cellMimeType = QStringLiteral("application/x-quorvel-grid-cell");
+
+namespace {
+
+bool isQuoted(QStringView field)
+{
+    return field.contains(u'"');
+}
+
+} // namespace
+
+modImport::modImport(QObject* parent) : QAbstractTableModel(parent) {}
+
+std::optional<AppError> modImport::load(const QString& path, const CsvText::Progress& progress)
+{
+    beginResetModel();
+    m_rows = 0;
+    m_columns = 0;
+    const std::optional<AppError> readError = m_text.read(path, progress);
+    std::optional<AppError> error = readError;
+    if (!readError) {
+        for (qsizetype line = 0; line < m_text.lineCount(); ++line) {
+            if (!m_text.line(line).isEmpty())
+                m_columns = std::max(m_columns, int(m_text.commaCount(line) + 1));
+        }
+        for (qsizetype line = 0; line < m_text.lineCount() && !error; ++line) {
+            error = checkFields(line);
+            if (!error)
+                ++m_rows;
+        }
+    }
+    endResetModel();
+    return error;
+}
+
+std::optional<AppError> modImport::checkFields(qsizetype line) const
+{
+    for (qsizetype piece = 0; piece <= m_text.commaCount(line); ++piece) {
+        const QStringView field = m_text.piece(line, piece);
+        qsizetype length = field.size();
+        if (isQuoted(field)) {
+            // Dropping the first and last character of a lone quote mark leaves less
+            // than nothing.
+            if (length < 2)
+                return AppError(AppError::InvalidProcedureCall);
+            length -= 2;
+        }
+        if (length > maxFieldLength)
+            return AppError(AppError::Overflow);
+    }
+    return std::nullopt;
+}
+
+QString modImport::cell(int row, int column) const
+{
+    if (row < 0 || row >= m_rows || column < 0 || column > m_text.commaCount(row))
+        return QString();
+    const QStringView field = m_text.piece(row, column);
+    return (isQuoted(field) ? field.mid(1, field.size() - 2) : field).toString();
+}
+
+std::optional<GridCell> modImport::draggedCell(const QMimeData* data)
+{
+    if (!data || !data->hasFormat(cellMimeType))
+        return std::nullopt;
+    const QList<QByteArray> parts = data->data(cellMimeType).split(',');
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool lineOk = false;
+    bool columnOk = false;
+    const GridCell cell{parts[0].toInt(&lineOk), parts[1].toInt(&columnOk)};
+    if (!lineOk || !columnOk)
+        return std::nullopt;
+    return cell;
+}
+
+int modImport::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int modImport::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_columns;
+}
+
+QVariant modImport::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+        return QVariant();
+    return cell(index.row(), index.column());
+}
+
+QVariant modImport::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    // Fields are named from 0; records are numbered from 1.
+    return QString::number(orientation == Qt::Horizontal ? section : section + 1);
+}
+
+Qt::ItemFlags modImport::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
+}
+
+QStringList modImport::mimeTypes() const
+{
+    return {cellMimeType};
+}
+
+QMimeData* modImport::mimeData(const QModelIndexList& indexes) const
+{
+    if (indexes.isEmpty())
+        return nullptr;
+    const QModelIndex& index = indexes.first();
+    auto* data = new QMimeData;
+    data->setData(cellMimeType,
+                  QByteArray::number(index.row() + 1) + ',' + QByteArray::number(index.column() + 1));
+    return data;
+}
