@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 BIN := $(BUILD_DIR)/bin
 WERROR := $(if $(QUORVEL_WERROR),$(QUORVEL_WERROR),OFF)
 
-.PHONY: all deps configure build run test screenshots bench clean
+.PHONY: all deps configure build run test screenshots bench bench-import clean
 
 all: build
 
@@ -34,6 +34,9 @@ screenshots: build
 
 bench: build
 	@QT_QPA_PLATFORM=offscreen $(BIN)/quorvel-bench-startup
+
+bench-import: build
+	@QT_QPA_PLATFORM=offscreen $(BIN)/quorvel-bench-import
 
 clean:
 	@rm -rf $(BUILD_DIR)

@@ -3,14 +3,23 @@
 #include "shell/frmMain.h"
 #include "shell/frmPrinter.h"
 
+#include "ImportTestFiles.h"
+#include "import/ImportFile.h"
+#include "import/frmImport.h"
+
 #include <QAbstractButton>
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -102,6 +111,36 @@ bool shootPrinterDialog(const QDir& output, QTextStream& out)
     return save(dialog, output, QStringLiteral("printer-dialog.png"), out);
 }
 
+// The import window over a CMM file of 40 features, with its layout marked: the
+// first-run cell just dropped on its block box, which stays green.
+bool shootImport(const QDir& output, QTextStream& out)
+{
+    QTemporaryDir folder;
+    ImportFileName() = ImportTestFiles::write(folder, QStringLiteral("bore gauge study.csv"),
+                                              ImportTestFiles::cmmFile(40, 45));
+    frmImport window(QStringLiteral("10"), QStringLiteral("30"));
+    window.show();
+    const auto set = [&window](const char* name, const QString& text) {
+        window.findChild<QLineEdit*>(QLatin1String(name))->setText(text);
+    };
+    window.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
+    set("txtSP_4", QStringLiteral("C1"));
+    set("txtSP_3", QStringLiteral("R1"));
+    set("txtSP_2", QStringLiteral("R2"));
+    set("txtSP_1", QStringLiteral("R3"));
+    auto* grid = window.findChild<QTableView*>(QStringLiteral("DataGrid1"));
+    const QModelIndex firstRun = grid->model()->index(3, 1);
+    grid->setCurrentIndex(firstRun);
+    std::unique_ptr<QMimeData> data(grid->model()->mimeData({firstRun}));
+    auto* target = window.findChild<QLineEdit*>(QStringLiteral("txtSP_0"));
+    QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(4, 4), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QTest::qWait(20);
+    return save(window, output, QStringLiteral("import.png"), out);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -129,5 +168,5 @@ int main(int argc, char** argv)
         if (!save(window, output, QLatin1String(shot.fileName), out))
             return 1;
     }
-    return 0;
+    return shootImport(output, out) ? 0 : 1;
 }
