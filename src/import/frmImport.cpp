@@ -432,8 +432,12 @@ bool frmImport::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        txtSP_DragDrop(index, drop->mimeData());
-        drop->acceptProposedAction();
+        if (const auto cell = modImport::draggedCell(drop->mimeData())) {
+            txtSP_DragDrop(index, *cell);
+            drop->acceptProposedAction();
+        } else {
+            drop->ignore();
+        }
         return true;
     }
     default: return QDialog::eventFilter(watched, event);
@@ -446,10 +450,9 @@ void frmImport::txtSP_DragOver(int index)
     setBoxColour(txtSP[index], dragTargetColour);
 }
 
-void frmImport::txtSP_DragDrop(int index, const QMimeData* data)
+void frmImport::txtSP_DragDrop(int index, const GridCell& cell)
 {
-    if (const auto cell = modImport::draggedCell(data))
-        txtSP[index]->setText(BlockDropText(index, cell->line, cell->column));
+    txtSP[index]->setText(BlockDropText(index, cell.line, cell.column));
 }
 
 void frmImport::ResetBlockColours()

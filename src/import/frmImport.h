@@ -9,12 +9,12 @@
 #include <functional>
 
 class modImport;
+struct GridCell;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
-class QMimeData;
 class QPushButton;
 class QRadioButton;
 class QTableView;
@@ -59,7 +59,7 @@ private:
     void Form_Load();
 
     void txtSP_DragOver(int index);
-    void txtSP_DragDrop(int index, const QMimeData* data);
+    void txtSP_DragDrop(int index, const GridCell& cell);
     void ResetBlockColours();
 
     ImportLayout currentLayout() const;
