@@ -13,13 +13,11 @@ class tst_ImportLayout : public QObject
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void startsAsTheWindowOpens();
     void enablesBoxesOfTheStudyShape();
     void fillsTrialsInOrder_data();
     void fillsTrialsInOrder();
     void leavingOrderEmptiesEveryBox();
     void keepsListsWhileNotInOrder();
-    void dropTexts();
     void trialListCount_data();
     void trialListCount();
     void trialRowEntries_data();
@@ -71,18 +69,6 @@ bool allEmpty(const Lists& lists)
 }
 
 } // namespace
-
-void tst_ImportLayout::startsAsTheWindowOpens()
-{
-    const ImportLayout layout = ImportLayout::startLayout();
-    QCOMPARE(layout.appraiserCount(), 3);
-    QCOMPARE(layout.partCount(), 5);
-    QCOMPARE(layout.trialCount(), 3);
-    QVERIFY(layout.trialsInOrder);
-    QVERIFY(!layout.runInfoInUse);
-    QCOMPARE(layout.trialLists[2][4], QStringLiteral("43,44,45"));
-    QVERIFY(layout.trialLists[0][5].isEmpty());
-}
 
 void tst_ImportLayout::enablesBoxesOfTheStudyShape()
 {
@@ -145,15 +131,6 @@ void tst_ImportLayout::keepsListsWhileNotInOrder()
     layout.chooseAppraisers(true);
     QCOMPARE(layout.trialLists[0][0], QStringLiteral("3,1,2"));
     QVERIFY(layout.trialLists[0][1].isEmpty());
-}
-
-void tst_ImportLayout::dropTexts()
-{
-    QCOMPARE(BlockDropText(ImportLayout::FirstRun, 12, 3), QStringLiteral("R12 - C3"));
-    QCOMPARE(BlockDropText(ImportLayout::LowerTolerance, 12, 3), QStringLiteral("R12"));
-    QCOMPARE(BlockDropText(ImportLayout::UpperTolerance, 12, 3), QStringLiteral("R12"));
-    QCOMPARE(BlockDropText(ImportLayout::FeatureName, 12, 3), QStringLiteral("R12"));
-    QCOMPARE(BlockDropText(ImportLayout::RunInfo, 12, 3), QStringLiteral("C3"));
 }
 
 void tst_ImportLayout::trialListCount_data()

@@ -20,7 +20,6 @@ private slots:
     void firstLineChoosesAppraisers();
     void badLineKeepsWhatWasApplied_data();
     void badLineKeepsWhatWasApplied();
-    void refusesAnotherLineCount();
     void reportsFileErrors();
 
 private:
@@ -181,15 +180,6 @@ void tst_LayoutTemplate::badLineKeepsWhatWasApplied()
     QCOMPARE(layout.twoAppraisers, appraisersApplied);
     QCOMPARE(layout.partsIndex == customLayout().partsIndex, partsApplied);
     QVERIFY(layout.blocks[ImportLayout::FirstRun].isEmpty());
-}
-
-void tst_LayoutTemplate::refusesAnotherLineCount()
-{
-    QStringList lines = templateLines(customLayout());
-    lines << QString();
-    ImportLayout layout = ImportLayout::startLayout();
-    QVERIFY(LayoutTemplate::apply(lines, layout));
-    QVERIFY(sameLayout(layout, ImportLayout::startLayout()));
 }
 
 void tst_LayoutTemplate::reportsFileErrors()
