@@ -31,9 +31,16 @@ test: deps build
 screenshots: build
 	@mkdir -p docs/screenshots
 	@QT_QPA_PLATFORM=offscreen $(BIN)/quorvel-screenshots docs/screenshots
+	@if command -v pdftoppm >/dev/null; then \
+		pdftoppm -png -r 96 docs/screenshots/gage-rr-sheets.pdf docs/screenshots/gage-rr-printed \
+			&& rm docs/screenshots/gage-rr-sheets.pdf; \
+	else \
+		echo "pdftoppm (poppler-utils) is missing: docs/screenshots/gage-rr-sheets.pdf is left as it is"; \
+	fi
 
 bench: build
 	@QT_QPA_PLATFORM=offscreen $(BIN)/quorvel-bench-startup
+	@QT_QPA_PLATFORM=offscreen $(BIN)/quorvel-bench-rrstudy
 
 bench-import: build
 	@QT_QPA_PLATFORM=offscreen $(BIN)/quorvel-bench-import

@@ -1,5 +1,11 @@
 // Renders the main window with each tool in view to PNG files, offscreen, so anyone
 // can look at what a change did to the screen.
+#include "ExampleStudy.h"
+#include "rrstudy/GageSheets.h"
+#include "rrstudy/SheetPainter.h"
+#include "rrstudy/StudyInformation.h"
+#include "rrstudy/modRR.h"
+#include "shell/PdfPrintTarget.h"
 #include "shell/frmMain.h"
 #include "shell/frmPrinter.h"
 
@@ -24,6 +30,7 @@
 #include <QTest>
 #include <QTextStream>
 #include <QToolBar>
+#include <QTreeWidget>
 
 namespace {
 
@@ -50,6 +57,48 @@ void calculateTemperatureExample(QWidget* mainWindow)
     click("cmdCEcalc");
 }
 
+void importExampleStudy(QWidget* mainWindow)
+{
+    ExampleStudy::fill(40);
+    ExampleStudy::importInto(mainWindow->findChild<QWidget*>(QStringLiteral("frmRR")));
+    auto* tree = mainWindow->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    tree->expandAll();
+    tree->scrollToTop();
+}
+
+void showExampleDataSheet(QWidget* mainWindow)
+{
+    auto* tree = mainWindow->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    QTreeWidgetItem* feature = tree->topLevelItem(1)->child(0);
+    tree->scrollToItem(feature);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(feature).center());
+}
+
+// The example study's summary and its first Caution feature's data sheet as a PDF, to be
+// turned into pictures of the printed sheets.
+bool writeExampleSheetsPdf(const QDir& output, QTextStream& out)
+{
+    const QString path = output.filePath(QStringLiteral("gage-rr-sheets.pdf"));
+    PdfPrintTarget pdf(path, 1);
+    {
+        PrinterSheetTarget printer(pdf, sheetWidthTwips / twipsPerPoint);
+        const LimitTexts limits{QStringLiteral("10"), QStringLiteral("10 to 30"), QStringLiteral("30")};
+        PrintSummarySheet(printer, theStudy(), theStudyInformation(), limits);
+        printer.newPage();
+        for (const StudyFeature& feature : theStudy().Features)
+            if (feature.Status == QLatin1String("Caution")) {
+                PrintDataSheet(printer, theStudy(), theStudyInformation(), feature.Number);
+                break;
+            }
+    }
+    if (pdf.writtenFiles().isEmpty()) {
+        out << "could not write " << path << Qt::endl;
+        return false;
+    }
+    out << path << Qt::endl;
+    return true;
+}
+
 struct Shot {
     const char* toolKey;
     const char* fileName;
@@ -62,6 +111,8 @@ const Shot shots[] = {
     {"RR", "gage-rr.png"},               {"CodeKeeper", "code-keeper.png"},
     {"Temperature", "temperature.png"},  {"References", "references.png"},
     {"Temperature", "temperature-calculated.png", calculateTemperatureExample},
+    {"RR", "gage-rr-study.png", importExampleStudy},
+    {"RR", "gage-rr-data-sheet.png", showExampleDataSheet},
 };
 
 bool save(QWidget& window, const QDir& output, const QString& fileName, QTextStream& out)
@@ -168,5 +219,5 @@ int main(int argc, char** argv)
         if (!save(window, output, QLatin1String(shot.fileName), out))
             return 1;
     }
-    return shootImport(output, out) ? 0 : 1;
+    return writeExampleSheetsPdf(output, out) && shootImport(output, out) ? 0 : 1;
 }

@@ -35,13 +35,10 @@ QString T(const QString& text);  // without leading and trailing blanks
 // to 8 characters and padded with blanks; 9 blanks for an empty or non-numeric cell.
 QString FormatReadingCell(const QString& cell);
 
-// Sizes of the on-screen sheets, in twips.
+// Sizes of the on-screen sheets, in twips; the sheets are drawn in points.
+constexpr double twipsPerPoint = 20;
 constexpr double sheetWidthTwips = 7920;
 constexpr double dataSheetHeightTwips = 10080;
-constexpr double summarySheetHeightTwips(qsizetype featureCount)
-{
-    return 3312.0 + 220.0 * double(featureCount);
-}
 
 // Summary sheet: study information, verdict counts and one line per feature with a
 // verdict (Acceptable, then Caution, then Unacceptable). On a target that breaks

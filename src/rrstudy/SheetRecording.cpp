@@ -23,7 +23,10 @@ void SheetRecording::clear()
     m_lines.clear();
     m_sorted = true;
     m_tallestLine = 0;
+    m_bottom = 0;
     m_fonts.clear();
+    m_fontHeights.clear();
+    m_lastFont = 0;
     restart();
 }
 
@@ -87,7 +90,9 @@ QStringList SheetRecording::pageText(int page) const
 
 void SheetRecording::drawTextItem(const QPointF& topLeft, const SheetFont& font, const QString& text)
 {
-    TextItem item{m_page, topLeft, fontIndex(font), text};
+    const int index = fontIndex(font);
+    m_bottom = qMax(m_bottom, topLeft.y() + m_fontHeights.at(index));
+    TextItem item{m_page, topLeft, index, text};
     if (!m_texts.isEmpty() && drawnBefore(item, m_texts.constLast()))
         m_sorted = false;
     m_texts.append(std::move(item));
@@ -96,14 +101,20 @@ void SheetRecording::drawTextItem(const QPointF& topLeft, const SheetFont& font,
 void SheetRecording::drawLineItem(const QLineF& line)
 {
     m_lines.append({m_page, line});
+    m_bottom = qMax(m_bottom, qMax(line.y1(), line.y2()));
 }
 
 int SheetRecording::fontIndex(const SheetFont& font)
 {
-    const qsizetype found = m_fonts.indexOf(font);
-    if (found >= 0)
-        return int(found);
-    m_fonts.append(font);
-    m_tallestLine = qMax(m_tallestLine, SheetFontMetrics::of(font).height);
-    return int(m_fonts.size() - 1);
+    // Most items are in the font of the item before them.
+    if (m_lastFont < m_fonts.size() && m_fonts.at(m_lastFont) == font)
+        return int(m_lastFont);
+    m_lastFont = m_fonts.indexOf(font);
+    if (m_lastFont < 0) {
+        m_fonts.append(font);
+        m_fontHeights.append(SheetFontMetrics::of(font).height);
+        m_tallestLine = qMax(m_tallestLine, m_fontHeights.constLast());
+        m_lastFont = m_fonts.size() - 1;
+    }
+    return int(m_lastFont);
 }

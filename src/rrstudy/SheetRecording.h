@@ -34,6 +34,8 @@ public:
 
     void clear();
     bool isEmpty() const { return m_texts.isEmpty() && m_lines.isEmpty(); }
+    // The lowest point drawn on, in points from the origin (pages aside).
+    double bottom() const { return m_bottom; }
     // Pages holding anything; 0 when nothing was drawn.
     int pageCount() const;
 
@@ -61,8 +63,11 @@ private:
     bool m_paged;
     int m_page = 0;
     QList<SheetFont> m_fonts;
+    QList<double> m_fontHeights;  // of each font in m_fonts
+    qsizetype m_lastFont = 0;
     mutable QList<TextItem> m_texts;
     mutable bool m_sorted = true;
     QList<LineItem> m_lines;
     double m_tallestLine = 0;
+    double m_bottom = 0;
 };

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr double twipsPerPoint = 20;
 constexpr double pixelsPerPoint = twipsPerPoint / Twips::perPixel;
 
 } // namespace
