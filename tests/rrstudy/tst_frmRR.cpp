@@ -1,5 +1,6 @@
 #include "rrstudy/frmRR.h"
 
+#include "RecordingPrintTarget.h"
 #include "ScriptedDialogs.h"
 #include "common/Twips.h"
 #include "import/ImportFile.h"
@@ -12,6 +13,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -96,6 +98,9 @@ private slots:
     void recalculateJudgesWithTheLimitsInTheLists();
     void longSheetScrollsToItsEnd();
     void informationIsKeptAcrossOpeningsAndImports();
+    void printsTheCheckedSheetsInOneDocumentForAllCopies();
+    void printsTheSelectedNodeOnly();
+    void cancelledPrinterDialogPrintsNothing();
 
 private:
     std::unique_ptr<ScriptedDialogs> m_dialogs;
@@ -118,6 +123,8 @@ private:
     void clickNode(QTreeWidgetItem* node);
     QTreeWidgetItem* node(const QString& key) const;
     QStringList treeKeys() const;
+    // Presses Print; the printer dialog answers Print with `copies`.
+    void print(int copies);
 };
 
 void tst_frmRR::initTestCase()
@@ -436,6 +443,75 @@ void tst_frmRR::informationIsKeptAcrossOpeningsAndImports()
     });
     QTest::mouseClick(control<QPushButton>("cmdRRinfo"), Qt::LeftButton);
     QCOMPARE(shown, QStringLiteral("Housing R&R"));
+}
+
+void tst_frmRR::print(int copies)
+{
+    m_dialogs->queueModal([copies](QDialog* dialog) {
+        dialog->findChild<QListWidget*>(QStringLiteral("List1"))->setCurrentRow(copies - 1);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+        return dialog->result();
+    });
+    QTest::mouseClick(control<QPushButton>("cmdPrint"), Qt::LeftButton);
+}
+
+// The title of each printed page, with the feature of a data sheet.
+static QStringList printedSheets(const RecordedDocument& document)
+{
+    QStringList sheets;
+    for (const RecordedPage& page : document.pages) {
+        if (page.findText(QStringLiteral("Reproducibility Summary"))) {
+            sheets.append(QStringLiteral("Summary"));
+        } else {
+            const RecordedItem* name = page.findText(QStringLiteral("Feature Name: "));
+            sheets.append(name ? name->text.mid(15).trimmed() : QStringLiteral("?"));
+        }
+    }
+    return sheets;
+}
+
+void tst_frmRR::printsTheCheckedSheetsInOneDocumentForAllCopies()
+{
+    RecordingPrinting printer;
+    importStudy(verdictStudy(severalVerdicts()));
+    for (const char* box : {"ckIn", "ckOut", "ckSummary"})
+        control<QCheckBox>(box)->click();
+    print(2);
+
+    QCOMPARE(printer.actions().size(), 1);
+    QCOMPARE(printer.documents().size(), 1);
+    // Acceptable Bore 1 and Face, Caution Failed, Unacceptable Slot.
+    const QStringList once = {QStringLiteral("Summary"), QStringLiteral("Bore 1"), QStringLiteral("Face"),
+                              QStringLiteral("Failed"), QStringLiteral("Slot")};
+    QCOMPARE(printedSheets(printer.documents()[0]), once + once);
+    QVERIFY(printer.documents()[0].ended);
+}
+
+void tst_frmRR::printsTheSelectedNodeOnly()
+{
+    RecordingPrinting printer;
+    importStudy(verdictStudy(severalVerdicts()));
+    control<QCheckBox>("ckSummary")->click();
+    control<QCheckBox>("ckSelectedOnly")->click();
+    node(QStringLiteral("R"))->setExpanded(true);
+    clickNode(node(QStringLiteral("F2")));
+    print(3);
+    QCOMPARE(printedSheets(printer.documents().value(0)),
+             QStringList({QStringLiteral("Slot"), QStringLiteral("Slot"), QStringLiteral("Slot")}));
+}
+
+void tst_frmRR::cancelledPrinterDialogPrintsNothing()
+{
+    RecordingPrinting printer;
+    importStudy(verdictStudy(severalVerdicts()));
+    control<QCheckBox>("ckSummary")->click();
+    m_dialogs->queueModal([](QDialog* dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+        return dialog->result();
+    });
+    QTest::mouseClick(control<QPushButton>("cmdPrint"), Qt::LeftButton);
+    QCOMPARE(m_dialogs->modalWindows().constLast(), QStringLiteral("frmPrinter"));
+    QVERIFY(printer.actions().isEmpty());
 }
 
 QTEST_MAIN(tst_frmRR)
