@@ -8,7 +8,9 @@
 #include "rrstudy/StudyInformation.h"
 #include "rrstudy/modRR.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QWheelEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -413,6 +415,14 @@ void tst_frmRR::longSheetScrollsToItsEnd()
     QCOMPARE(bar->maximum(), qRound(height) - viewHeight);
     QVERIFY(bar->pageStep() <= viewHeight);
     QVERIFY(bar->singleStep() > 0 && bar->singleStep() < bar->pageStep());
+
+    // The mouse wheel over the sheet moves the bar, and the sheet with it.
+    const QPointF inside(20, 20);
+    QWheelEvent wheel(inside, sheet()->viewport()->mapToGlobal(inside), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(sheet()->viewport(), &wheel);
+    QVERIFY(bar->value() > 0);
+    QCOMPARE(sheet()->sheetTop(), -double(bar->value()));
 
     bar->setValue(bar->maximum());
     QCOMPARE(sheet()->sheetTop(), -double(bar->maximum()));
