@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QTime>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -44,23 +45,25 @@ bool matchesNumberGrammar(std::string_view text)
     return i == text.size();
 }
 
-// The text rewritten in C form ('.' as the decimal point, '-' as the minus sign,
-// no blanks), or an empty text when it is not numeric. Files are read cell by cell
-// through here, so it keeps clear of allocations beyond the result.
-std::string normalised(const QString& text, const QLocale& locale)
+// Writes the text in C form ('.' as the decimal point, '-' as the minus sign, no
+// blanks) into `out`; false when it is not numeric. Files are read cell by cell
+// through here, so the C locale takes no locale strings and `out` keeps its buffer.
+bool normalise(const QString& text, const QLocale& locale, std::string& out)
 {
+    out.clear();
     QStringView candidate = QStringView(text).trimmed();
-    std::string out;
     if (candidate.isEmpty())
-        return out;
-    out.reserve(std::size_t(candidate.size()) + 1);
-    const QString minus = locale.negativeSign();
-    if (minus != QLatin1String("-") && candidate.startsWith(minus)) {
-        out += '-';
-        candidate = candidate.mid(minus.size());
+        return false;
+    const bool cLocale = locale.language() == QLocale::C;
+    if (!cLocale) {
+        const QString minus = locale.negativeSign();
+        if (minus != QLatin1String("-") && candidate.startsWith(minus)) {
+            out += '-';
+            candidate = candidate.mid(minus.size());
+        }
     }
-    const QString point = locale.decimalPoint();
-    const bool foreignPoint = point != QLatin1String(".");
+    const QString point = cLocale ? QString() : locale.decimalPoint();
+    const bool foreignPoint = !cLocale && point != QLatin1String(".");
     for (qsizetype i = 0; i < candidate.size();) {
         if (foreignPoint && candidate.mid(i).startsWith(point)) {
             out += '.';
@@ -69,13 +72,18 @@ std::string normalised(const QString& text, const QLocale& locale)
         }
         const char16_t c = candidate[i].unicode();
         if (c > 0x7f || (foreignPoint && c == u'.'))
-            return {};
+            return false;
         out += char(c);
         ++i;
     }
-    if (!matchesNumberGrammar(out))
-        return {};
-    return out;
+    return matchesNumberGrammar(out);
+}
+
+// The buffer numbers are normalised into, kept from one conversion to the next.
+std::string& scratch()
+{
+    thread_local std::string buffer;
+    return buffer;
 }
 
 // The decimal digits of |value| and the position of the decimal point within them
@@ -141,14 +149,14 @@ bool isDigitPlaceholder(QChar c)
 
 bool isNumeric(const QString& text, const QLocale& locale)
 {
-    return !normalised(text, locale).empty();
+    return normalise(text, locale, scratch());
 }
 
-std::optional<double> toDouble(const QString& text, const QLocale& locale)
+namespace {
+
+// The value of a text that matches the number grammar.
+std::optional<double> grammarValue(std::string_view cText)
 {
-    const std::string cText = normalised(text, locale);
-    if (cText.empty())
-        return std::nullopt;
     const char* first = cText.data();
     const char* last = first + cText.size();
     if (*first == '+')
@@ -158,6 +166,33 @@ std::optional<double> toDouble(const QString& text, const QLocale& locale)
     if (error != std::errc() || end != last || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+} // namespace
+
+std::optional<double> toDouble(const QString& text, const QLocale& locale)
+{
+    std::string& cText = scratch();
+    if (!normalise(text, locale, cText))
+        return std::nullopt;
+    return grammarValue(cText);
+}
+
+std::optional<double> cNumber(QLatin1StringView text)
+{
+    // Blanks as a text box trims them, the no-break space among them.
+    const auto isBlank = [](char c) { return QChar::isSpace(static_cast<unsigned char>(c)); };
+    std::string_view cText(text.data(), std::size_t(text.size()));
+    while (!cText.empty() && isBlank(cText.front()))
+        cText.remove_prefix(1);
+    while (!cText.empty() && isBlank(cText.back()))
+        cText.remove_suffix(1);
+    if (cText.empty())
+        return std::nullopt;
+    if (std::any_of(cText.begin(), cText.end(), [](char c) { return static_cast<unsigned char>(c) > 0x7f; })
+        || !matchesNumberGrammar(cText))
+        return std::nullopt;
+    return grammarValue(cText);
 }
 
 std::optional<float> toSingle(const QString& text, const QLocale& locale)

@@ -22,6 +22,9 @@ bool isNumeric(const QString& text, const QLocale& locale = QLocale());
 std::optional<double> toDouble(const QString& text, const QLocale& locale = QLocale());
 std::optional<float> toSingle(const QString& text, const QLocale& locale = QLocale());
 
+// A Latin-1 file cell read as toDouble reads it in the C locale, without allocating.
+std::optional<double> cNumber(QLatin1StringView text);
+
 // Rounds to the nearest integer, halves to even (2.5 -> 2, 3.5 -> 4).
 std::optional<qint16> toInt16(double value);
 std::optional<qint16> toInt16(const QString& text, const QLocale& locale = QLocale());

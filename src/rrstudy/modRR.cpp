@@ -8,6 +8,13 @@
 #include <algorithm>
 #include <cmath>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 constexpr int d2SmallestGroup = 2;
@@ -65,11 +72,123 @@ std::optional<D2Values> parseTable(const QByteArray& head)
     return values;
 }
 
-// The file is read at every lookup, so an edited table counts at once; only reading
-// its numbers is spared while the bytes stay the same as at the previous lookup.
-struct ParsedTable {
-    QByteArray head;
-    std::optional<D2Values> values;
+// A file system keeps times only so finely (to the clock tick, or to seconds): a file
+// that changed this recently may change again without its times showing it.
+constexpr qint64 timeGrainNs = 2'000'000'000;
+
+// The table file as the previous lookup read it, and its numbers.
+//
+// Every lookup looks at the file, so an edited table counts at once. Where the platform
+// allows, the file is kept open and looking at it costs one status call: while the
+// file has not changed since well before it was read, and still lies in the folder,
+// it is not read again. Otherwise it is read, and its numbers are parsed again only
+// when its bytes differ.
+class TableFile
+{
+public:
+    ~TableFile() { closeFile(); }
+
+    const D2Values* values(const QString& path)
+    {
+        if (path != m_path) {
+            closeFile();
+            m_path = path;
+            m_nativePath = QFile::encodeName(path);
+        }
+        if (unchanged())
+            return currentValues();
+        if (!readHead())
+            return nullptr;
+        return currentValues();
+    }
+
+private:
+    // What tells that the open file is still what was read: its size and times.
+    struct Stamp {
+        qint64 size = 0;
+        qint64 modifiedNs = 0;
+        qint64 changedNs = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+
+    const D2Values* currentValues() const { return m_values ? &*m_values : nullptr; }
+
+#ifdef Q_OS_UNIX
+    static qint64 nanoseconds(const timespec& time) { return qint64(time.tv_sec) * 1000000000 + time.tv_nsec; }
+
+    // The open file's stamp; empty when it was deleted or replaced (no name is left on
+    // it), or when no file is open.
+    std::optional<Stamp> openFileStamp() const
+    {
+        struct stat status;
+        if (m_fd < 0 || ::fstat(m_fd, &status) != 0 || status.st_nlink == 0)
+            return std::nullopt;
+        return Stamp{qint64(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim)};
+    }
+
+    bool unchanged() const { return m_settledStamp && openFileStamp() == m_settledStamp; }
+
+    bool readHead()
+    {
+        m_settledStamp.reset();
+        timespec now;
+        clock_gettime(CLOCK_REALTIME, &now);
+        if (!openFileStamp()) {
+            closeFile();
+            m_fd = ::open(m_nativePath.constData(), O_RDONLY | O_CLOEXEC);
+        }
+        const std::optional<Stamp> before = openFileStamp();
+        QFile file;
+        if (!before || !file.open(m_fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle)
+            || !file.seek(0)) {
+            closeFile();
+            return false;
+        }
+        takeHead(readTableHead(file));
+        // Times this close to the reading could hide a change that follows it.
+        const qint64 settledBefore = nanoseconds(now) - timeGrainNs;
+        if (before->modifiedNs < settledBefore && before->changedNs < settledBefore && openFileStamp() == before)
+            m_settledStamp = before;
+        return true;
+    }
+
+    void closeFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+        m_settledStamp.reset();
+    }
+
+    int m_fd = -1;
+    std::optional<Stamp> m_settledStamp;
+#else
+    bool unchanged() const { return false; }
+
+    bool readHead()
+    {
+        QFile file(m_path);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            return false;
+        takeHead(readTableHead(file));
+        return true;
+    }
+
+    void closeFile() {}
+#endif
+
+    void takeHead(const QByteArray& head)
+    {
+        if (head != m_head) {
+            m_head = head;
+            m_values = parseTable(head);
+        }
+    }
+
+    QString m_path;
+    QByteArray m_nativePath;
+    QByteArray m_head;
+    std::optional<D2Values> m_values;
 };
 
 // The values of the table as read now; null when the file cannot give all of them.
@@ -78,18 +197,9 @@ const D2Values* currentTable(const QString& tableFolder)
     QString path = tableFolder.isEmpty() ? AppPaths::programFolder() : tableFolder;
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
-    QFile file(path + QLatin1String("tbld2.txt"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return nullptr;
-    const QByteArray head = readTableHead(file);
-    file.close();
-
-    thread_local ParsedTable lastRead;
-    if (head != lastRead.head) {
-        lastRead.head = head;
-        lastRead.values = parseTable(head);
-    }
-    return lastRead.values ? &*lastRead.values : nullptr;
+    path += QLatin1String("tbld2.txt");
+    thread_local TableFile table;
+    return table.values(path);
 }
 
 // One feature's calculation. Every step stores its result as soon as it has it, so a
@@ -156,7 +266,7 @@ private:
         for (int a = 0; a < m_appraisers; ++a) {
             for (int p = 0; p < m_parts; ++p) {
                 for (int t = 0; t < m_trials; ++t) {
-                    const auto reading = cell(m_feature.Readings[a][t][p]);
+                    const auto reading = m_feature.Readings[a][t][p].number();
                     if (!reading)
                         return false;
                     m_readings[a][t][p] = *reading;
@@ -286,9 +396,11 @@ bool CalculateStudy(Study& study, const QString& acceptLimitText, const QString&
     study.AcceptLimit = *acceptLimit;
     study.UnacceptLimit = *unacceptLimit;
 
+    // The folder is found once; the table in it is still looked at by every lookup.
+    const QString folder = tableFolder.isEmpty() ? AppPaths::programFolder() : tableFolder;
     for (StudyFeature& feature : study.Features) {
         feature.Problem = false;
-        if (!FeatureCalculation(study, feature, tableFolder).run())
+        if (!FeatureCalculation(study, feature, folder).run())
             feature.Problem = true;
     }
     return true;

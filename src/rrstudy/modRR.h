@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rrstudy/StudyCell.h"
+
 #include <QList>
 #include <QString>
 
@@ -22,7 +24,7 @@ struct StudyFeature {
     QString LowerTol;
     QString Status;  // "Acceptable", "Caution", "Unacceptable", or empty before a verdict
     qint16 Number = 0;  // 1 to FeatureCount
-    std::array<std::array<std::array<QString, maxParts>, maxTrials>, maxAppraisers> Readings;
+    std::array<std::array<std::array<StudyCell, maxParts>, maxTrials>, maxAppraisers> Readings;
     std::array<std::array<double, maxParts>, maxAppraisers> PartRange{};
     std::array<double, maxAppraisers> AppraiserAverage{};
     std::array<double, maxAppraisers> AppraiserRangeAverage{};

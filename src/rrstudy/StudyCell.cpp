@@ -1,0 +1,92 @@
+#include "rrstudy/StudyCell.h"
+
+#include "common/NumberText.h"
+
+#include <algorithm>
+#include <cstring>
+
+static_assert(sizeof(StudyCell) == 16);
+
+void StudyCell::assign(QStringView text)
+{
+    const bool fits = text.size() <= inlineCapacity
+        && std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
+    if (fits) {
+        for (qsizetype i = 0; i < text.size(); ++i)
+            m_bytes[i] = char(text[i].unicode());
+        m_bytes[tagAt] = char(text.size());
+        return;
+    }
+    QString* heap = new QString(text.toString());
+    std::memcpy(m_bytes, &heap, sizeof heap);
+    m_bytes[tagAt] = char(onHeap);
+}
+
+QString* StudyCell::heapText() const
+{
+    QString* heap = nullptr;
+    std::memcpy(&heap, m_bytes, sizeof heap);
+    return heap;
+}
+
+void StudyCell::release()
+{
+    if (!isInline())
+        delete heapText();
+    m_bytes[tagAt] = 0;
+}
+
+StudyCell::StudyCell(const StudyCell& other)
+{
+    if (other.isInline())
+        std::memcpy(m_bytes, other.m_bytes, sizeof m_bytes);
+    else
+        assign(*other.heapText());
+}
+
+StudyCell::StudyCell(StudyCell&& other) noexcept
+{
+    std::memcpy(m_bytes, other.m_bytes, sizeof m_bytes);
+    other.m_bytes[tagAt] = 0;
+}
+
+StudyCell& StudyCell::operator=(const StudyCell& other)
+{
+    if (this != &other) {
+        StudyCell copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+StudyCell& StudyCell::operator=(StudyCell&& other) noexcept
+{
+    if (this != &other) {
+        release();
+        std::memcpy(m_bytes, other.m_bytes, sizeof m_bytes);
+        other.m_bytes[tagAt] = 0;
+    }
+    return *this;
+}
+
+QString StudyCell::text() const
+{
+    return isInline() ? QString(inlineText()) : *heapText();
+}
+
+bool StudyCell::isEmpty() const
+{
+    return isInline() ? m_bytes[tagAt] == 0 : heapText()->isEmpty();
+}
+
+std::optional<double> StudyCell::number() const
+{
+    if (isInline())
+        return NumberText::cNumber(inlineText());
+    return NumberText::toDouble(*heapText(), QLocale::c());
+}
+
+char* toString(const StudyCell& cell)
+{
+    return qstrdup(cell.text().toUtf8().constData());
+}
