@@ -10,6 +10,11 @@ AppError::AppError(int number, QString description)
 {
 }
 
+QString AppError::message(const QString& prefix) const
+{
+    return QStringLiteral("%1%2: %3").arg(prefix).arg(m_number).arg(m_description);
+}
+
 QString AppError::standardDescription(int number)
 {
     switch (number) {

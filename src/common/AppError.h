@@ -35,6 +35,8 @@ public:
 
     int number() const { return m_number; }
     QString description() const { return m_description; }
+    // The error as a message shows it: the prefix, the number, ": " and the description.
+    QString message(const QString& prefix) const;
 
     // The standard description of an error number; "Application-defined or
     // object-defined error" for numbers without one.

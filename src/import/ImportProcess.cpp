@@ -112,9 +112,8 @@ QString ImportOutcome::message() const
     switch (result) {
     case Result::Succeeded: return QString();
     case Result::Failed:
-        return QStringLiteral("Unanticipated error %1: %2, please check your values.")
-            .arg(error->number())
-            .arg(error->description());
+        return error->message(QStringLiteral("Unanticipated error "))
+            + QStringLiteral(", please check your values.");
     case Result::TooManyFeatures:
         return QStringLiteral("This file holds %1 feature columns from the first run column on; "
                               "a study can hold at most %2 features.")

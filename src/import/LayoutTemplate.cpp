@@ -158,4 +158,25 @@ std::optional<AppError> apply(const QStringList& lines, ImportLayout& layout)
     return apply(lines, target);
 }
 
+std::optional<LoadProblem> load(const QString& path, LayoutTemplateTarget& target)
+{
+    const auto errorProblem = [](const AppError& error) {
+        return LoadProblem{error.message(QStringLiteral("Unanticipated error cmdLoad")), true};
+    };
+    QStringList fileLines;
+    if (const auto error = read(path, fileLines))
+        return errorProblem(*error);
+    if (fileLines.size() != lineCount)
+        return LoadProblem{QStringLiteral("The file is corrupt, not enough lines of data."), false};
+    if (const auto error = apply(fileLines, target))
+        return errorProblem(*error);
+    return std::nullopt;
+}
+
+std::optional<LoadProblem> load(const QString& path, ImportLayout& layout)
+{
+    LayoutTarget target(layout);
+    return load(path, target);
+}
+
 } // namespace LayoutTemplate

@@ -52,4 +52,15 @@ std::optional<AppError> read(const QString& path, QStringList& lines);
 std::optional<AppError> apply(const QStringList& lines, LayoutTemplateTarget& target);
 std::optional<AppError> apply(const QStringList& lines, ImportLayout& layout);
 
+// Why a template could not be loaded, as the user is told.
+struct LoadProblem {
+    QString message;
+    bool isError = false;  // an error of the file, shown with a warning icon
+};
+
+// Load Template: reads the file and applies it. A file of other than lineCount lines
+// changes nothing; an error while applying keeps what was applied before it.
+std::optional<LoadProblem> load(const QString& path, LayoutTemplateTarget& target);
+std::optional<LoadProblem> load(const QString& path, ImportLayout& layout);
+
 } // namespace LayoutTemplate

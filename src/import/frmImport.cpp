@@ -85,9 +85,7 @@ QLabel* createHeadingLabel(const QString& name, QWidget* parent)
 
 void showError(QWidget* parent, const QString& prefix, const AppError& error)
 {
-    dialogs().message(parent,
-                      QStringLiteral("%1%2: %3").arg(prefix).arg(error.number()).arg(error.description()),
-                      applicationTitle(), Dialogs::Icon::Warning);
+    dialogs().message(parent, error.message(prefix), applicationTitle(), Dialogs::Icon::Warning);
 }
 
 // Checks an option or check box and runs its handler even when it was checked
@@ -367,18 +365,10 @@ void frmImport::cmdLoad_Click()
                                                 templateFolder(), templateFilter);
     if (path.isEmpty())
         return;
-    QStringList lines;
-    if (const auto error = LayoutTemplate::read(path, lines)) {
-        showError(this, QStringLiteral("Unanticipated error cmdLoad"), *error);
-        return;
+    if (const auto problem = LayoutTemplate::load(path, static_cast<LayoutTemplateTarget&>(*this))) {
+        dialogs().message(this, problem->message, applicationTitle(),
+                          problem->isError ? Dialogs::Icon::Warning : Dialogs::Icon::NoIcon);
     }
-    if (lines.size() != LayoutTemplate::lineCount) {
-        dialogs().message(this, QStringLiteral("The file is corrupt, not enough lines of data."),
-                          applicationTitle());
-        return;
-    }
-    if (const auto error = LayoutTemplate::apply(lines, static_cast<LayoutTemplateTarget&>(*this)))
-        showError(this, QStringLiteral("Unanticipated error cmdLoad"), *error);
 }
 
 void frmImport::cmdSave_Click()
