@@ -125,6 +125,7 @@ void PrintListTarget::endLine()
 {
     m_x = 0;
     m_y += m_metrics->height;
+    lineEnded();
 }
 
 double PrintListTarget::widthOfW(const SheetFont& font, double count)

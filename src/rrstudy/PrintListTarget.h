@@ -78,6 +78,8 @@ protected:
     virtual void drawTextItem(const QPointF& topLeft, const SheetFont& font, const QString& text) = 0;
     virtual void drawLineItem(const QLineF& line) = 0;
     virtual void startPage() = 0;
+    // A printed line has ended, by a line break or a Tab past its column.
+    virtual void lineEnded() {}
 
 private:
     void startPendingPage();
