@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 BIN := $(BUILD_DIR)/bin
 WERROR := $(if $(QUORVEL_WERROR),$(QUORVEL_WERROR),OFF)
 
-.PHONY: all deps configure build run test screenshots bench bench-import clean
+.PHONY: all deps configure build run test screenshots bench bench-import bench-rr clean
 
 all: build
 
@@ -44,6 +44,9 @@ bench: build
 
 bench-import: build
 	@QT_QPA_PLATFORM=offscreen $(BIN)/quorvel-bench-import
+
+bench-rr: deps
+	@BUILD_DIR=$(BUILD_DIR) scripts/bench-import
 
 clean:
 	@rm -rf $(BUILD_DIR)

@@ -1,0 +1,31 @@
+#include "batch/BatchRun.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+// Standard error carries the program's own messages; Qt's remarks on its environment
+// (such as a missing runtime folder) would only garble them. Errors still get through.
+void keepQtRemarksOut(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qInstallMessageHandler(keepQtRemarksOut);
+    // The sheets measure their fonts and the PDF is painted, which takes a GUI
+    // application; the offscreen platform needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("quorvel-rr"));
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+    return RunBatch(QGuiApplication::arguments(), out, errors);
+}

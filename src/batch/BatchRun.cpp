@@ -1,0 +1,149 @@
+#include "batch/BatchRun.h"
+
+#include "batch/BatchCommandLine.h"
+#include "batch/PlainTextSheet.h"
+#include "batch/ResultsCsv.h"
+#include "import/ImportLayout.h"
+#include "import/ImportProcess.h"
+#include "import/LayoutTemplate.h"
+#include "import/modImport.h"
+#include "rrstudy/GageSheets.h"
+#include "rrstudy/SheetPainter.h"
+#include "rrstudy/ToleranceLimits.h"
+#include "rrstudy/modRR.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace {
+
+const QString programName = QStringLiteral("quorvel-rr");
+
+class Batch
+{
+public:
+    Batch(const BatchOptions& options, QTextStream& out, QTextStream& errors)
+        : m_options(options), m_out(out), m_errors(errors)
+    {
+    }
+
+    int run()
+    {
+        if (!importStudy())
+            return 1;
+        TallyStatuses(m_study);
+        const LimitTexts limits = ToleranceLimits::limitTexts(m_options.acceptLimit, m_options.unacceptLimit);
+        if (!writeCsv() || !writePdf(limits))
+            return 1;
+        PlainTextSheet summary(m_out);
+        PrintSummarySheet(summary, m_study, m_options.information, limits);
+        return 0;
+    }
+
+private:
+    bool fail(const QString& message)
+    {
+        m_errors << message << '\n';
+        return false;
+    }
+
+    bool importStudy()
+    {
+        // The layout needs the grid's record and column counts, as the window has them.
+        int recordCount = 0;
+        int columnCount = 0;
+        {
+            modImport grid;
+            if (const auto error = grid.load(m_options.studyPath))
+                return fail(error->message(QStringLiteral("Unanticipated error ")));
+            recordCount = grid.getlastrow();
+            columnCount = grid.columnCount();
+        }
+        ImportLayout layout = ImportLayout::startLayout();
+        if (const auto problem = LayoutTemplate::load(m_options.templatePath, layout))
+            return fail(problem->message);
+        if (const auto problem = ValidateImportLayout(layout, recordCount, columnCount))
+            return fail(*problem);
+        const ImportOutcome outcome = ProcessImport(layout, m_options.studyPath, m_study,
+                                                    m_options.acceptLimit, m_options.unacceptLimit);
+        if (!outcome.succeeded())
+            return fail(outcome.message());
+        return true;
+    }
+
+    bool writeCsv()
+    {
+        if (m_options.csvPath.isEmpty())
+            return true;
+        if (const auto error = ResultsCsv::write(m_options.csvPath, m_study))
+            return fail(cannotWrite(m_options.csvPath, *error));
+        return true;
+    }
+
+    // The summary and, with all sheets, every feature's data sheet in verdict order, as
+    // the print job puts them on paper.
+    bool writePdf(const LimitTexts& limits)
+    {
+        if (m_options.pdfPath.isEmpty())
+            return true;
+        QSaveFile file(m_options.pdfPath);
+        if (!file.open(QIODevice::WriteOnly))
+            return fail(cannotWrite(m_options.pdfPath, AppError::fromFile(file)));
+        {
+            QPdfWriter writer(&file);
+            writer.setResolution(1200);
+            writer.setCreator(QStringLiteral("Quorvel"));
+            writer.setTitle(QStringLiteral("Gage R&R study"));
+            QPainter painter(&writer);
+            if (!painter.isActive())
+                return fail(cannotWrite(m_options.pdfPath, AppError(AppError::DeviceIOError)));
+            PainterSheetTarget target(painter, writer, sheetWidthTwips / 20);
+            SheetChoice choice;
+            choice.summary = true;
+            choice.inTolerance = m_options.allSheets;
+            choice.outOfTolerance = m_options.allSheets;
+            PrintStudySheets(target, 1, choice, m_study, m_options.information, limits);
+        }
+        if (!file.commit())
+            return fail(cannotWrite(m_options.pdfPath, AppError::fromFile(file)));
+        return true;
+    }
+
+    static QString cannotWrite(const QString& path, const AppError& error)
+    {
+        return QStringLiteral("%1: cannot write %2: %3")
+            .arg(programName, QDir::toNativeSeparators(path), error.message(QString()));
+    }
+
+    const BatchOptions& m_options;
+    QTextStream& m_out;
+    QTextStream& m_errors;
+    Study m_study;
+};
+
+} // namespace
+
+int RunBatch(const QStringList& arguments, QTextStream& out, QTextStream& errors)
+{
+    BatchCommandLine commandLine;
+    commandLine.parse(arguments);
+    switch (commandLine.action()) {
+    case BatchCommandLine::Action::ShowHelp:
+        out << BatchCommandLine::helpText();
+        return 0;
+    case BatchCommandLine::Action::ShowVersion:
+        out << BatchCommandLine::versionText();
+        return 0;
+    case BatchCommandLine::Action::UsageError:
+        errors << programName << ": " << commandLine.error() << "\n\n" << BatchCommandLine::helpText();
+        return 2;
+    case BatchCommandLine::Action::Run:
+        break;
+    }
+    if (!commandLine.note().isEmpty())
+        errors << programName << ": " << commandLine.note() << '\n';
+    return Batch(commandLine.options(), out, errors).run();
+}

@@ -1,0 +1,441 @@
+// quorvel-rr as a user runs it: a process with arguments, standard output, standard
+// error and an exit status. The expected results are computed here from the readings
+// of the generated file, by the average-and-range method written out plainly.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The d2 values of a 3 appraiser x 3 trial x 10 part study, from the shipped table:
+// K1 uses m = 3 with 30 groups (the line for 16 or more), K2 m = 3, g = 1, K3 m = 10, g = 1.
+constexpr double d2Trials = 1.69257;
+constexpr double d2Appraisers = 1.91154;
+constexpr double d2Parts = 3.17905;
+
+struct Expected {
+    QString name;
+    QString upper;
+    QString lower;
+    bool problem = false;
+    double tol = 0;
+    double ev = 0;
+    double av = 0;
+    double rr = 0;
+    double pv = 0;
+    QString status;
+    double pct(double value) const { return problem ? 0 : 100 * value / tol; }
+};
+
+QString F2(double value)
+{
+    return QString::number(value, 'f', 2).left(6);
+}
+
+double spread(const std::vector<double>& values)
+{
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    return *high - *low;
+}
+
+// The features of a file as the generator lays it out: names on line 1, upper and lower
+// tolerances on lines 2 and 3 from column 3 on, then appraiser 1's parts 1 to 10 with
+// trials 1 to 3 each, then appraisers 2 and 3.
+QList<Expected> expectedFeatures(const QStringList& lines, double accept, double unaccept)
+{
+    const auto cells = [&](int line) { return lines.at(line).split(QLatin1Char(',')); };
+    const QStringList names = cells(0);
+    QList<Expected> features;
+    for (int column = 2; column < names.size(); ++column) {
+        Expected f;
+        f.name = names.at(column).trimmed();
+        f.upper = cells(1).at(column).trimmed();
+        f.lower = cells(2).at(column).trimmed();
+        double reading[3][10][3];
+        bool allNumbers = true;
+        for (int a = 0; a < 3; ++a) {
+            for (int p = 0; p < 10; ++p) {
+                for (int t = 0; t < 3; ++t) {
+                    bool ok = false;
+                    reading[a][p][t] = cells(3 + a * 30 + p * 3 + t).at(column).toDouble(&ok);
+                    allNumbers = allNumbers && ok;
+                }
+            }
+        }
+        f.tol = f.upper.toDouble() + f.lower.toDouble();
+        // A feature that cannot be computed keeps the zeros of a fresh study.
+        if (!allNumbers || f.tol == 0) {
+            f.problem = true;
+            f.tol = 0;
+            f.status = QStringLiteral("Caution");
+            features.append(f);
+            continue;
+        }
+        double rangeSum = 0;
+        std::vector<double> appraiserAverages, partAverages(10, 0.0);
+        for (int a = 0; a < 3; ++a) {
+            double sum = 0;
+            for (int p = 0; p < 10; ++p) {
+                rangeSum += spread({reading[a][p][0], reading[a][p][1], reading[a][p][2]});
+                for (int t = 0; t < 3; ++t) {
+                    sum += reading[a][p][t];
+                    partAverages[p] += reading[a][p][t] / 9;
+                }
+            }
+            appraiserAverages.push_back(sum / 30);
+        }
+        f.ev = rangeSum / 30 * 5.15 / d2Trials;
+        const double q = std::pow(spread(appraiserAverages) * 5.15 / d2Appraisers, 2) - f.ev * f.ev / 30;
+        f.av = q < 0 ? 0 : std::sqrt(q);
+        f.rr = std::sqrt(f.ev * f.ev + f.av * f.av);
+        f.pv = spread(partAverages) * 5.15 / d2Parts;
+        const double pctRR = f.pct(f.rr);
+        f.status = pctRR <= accept ? QStringLiteral("Acceptable")
+            : pctRR >= unaccept    ? QStringLiteral("Unacceptable")
+                                   : QStringLiteral("Caution");
+        features.append(f);
+    }
+    return features;
+}
+
+// The fields of one CSV line, with quoted fields read back.
+QStringList csvFields(const QString& line)
+{
+    QStringList fields{QString()};
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (quoted && c == QLatin1Char('"') && i + 1 < line.size() && line.at(i + 1) == QLatin1Char('"'))
+            fields.last() += line.at(++i);
+        else if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (c == QLatin1Char(',') && !quoted)
+            fields.append(QString());
+        else
+            fields.last() += c;
+    }
+    return fields;
+}
+
+// The pages of a PDF file as Qt writes it: one page object each, its dictionary in plain text.
+int pdfPageCount(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QString text = QString::fromLatin1(file.readAll());
+    if (!text.startsWith(QLatin1String("%PDF-")) || !text.trimmed().endsWith(QLatin1String("%%EOF")))
+        return -1;
+    return int(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))));
+}
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+class tst_quorvel_rr : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+
+    static QString program(const QString& name)
+    {
+        return QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
+    }
+
+    QString path(const QString& name) const { return m_folder.filePath(name); }
+
+    static Run run(const QStringList& arguments)
+    {
+        QProcess process;
+        process.start(program(QStringLiteral("quorvel-rr")), arguments);
+        Run result;
+        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+            return result;
+        result.exitCode = process.exitCode();
+        result.out = QString::fromUtf8(process.readAllStandardOutput());
+        result.err = QString::fromUtf8(process.readAllStandardError());
+        return result;
+    }
+
+    // A generated study of `features` features and its template, named by `name`.
+    bool generate(const QString& name, int features, int seed = 7) const
+    {
+        return QProcess::execute(program(QStringLiteral("quorvel-gen-study")),
+                                 {QString::number(features), path(name + QStringLiteral(".csv")),
+                                  path(name + QStringLiteral(".tpl")), QString::number(seed)})
+            == 0;
+    }
+
+    QStringList fileLines(const QString& name) const
+    {
+        QFile file(path(name));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
+        if (!lines.isEmpty() && lines.constLast().isEmpty())
+            lines.removeLast();
+        return lines;
+    }
+
+    void writeLines(const QString& name, const QStringList& lines) const
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_folder.isValid());
+        QVERIFY(generate(QStringLiteral("study"), 12));
+        // Three features that cannot be judged or whose name needs quoting in CSV.
+        QStringList lines = fileLines(QStringLiteral("study.csv"));
+        QCOMPARE(lines.size(), 93);
+        const auto setCell = [&](int line, int column, const QString& text) {
+            QStringList cells = lines.at(line).split(QLatin1Char(','));
+            cells[column] = text;
+            lines[line] = cells.join(QLatin1Char(','));
+        };
+        setCell(2, 2 + 3, QStringLiteral("-0.0100"));       // feature 4: the tolerance adds up to 0
+        setCell(40, 2 + 6, QStringLiteral("n/a"));          // feature 7: a reading that is no number
+        setCell(0, 2 + 9, QStringLiteral("Bore \"10\""));  // feature 10: quotes stay in the name
+        writeLines(QStringLiteral("special.csv"), lines);
+        QFile::copy(path(QStringLiteral("study.tpl")), path(QStringLiteral("special.tpl")));
+    }
+
+    void summaryAndResultsMatchTheReadings_data()
+    {
+        QTest::addColumn<QString>("study");
+        QTest::addColumn<QStringList>("limits");
+        QTest::addColumn<double>("accept");
+        QTest::addColumn<double>("unaccept");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("generated, default limits") << "study" << QStringList() << 10.0 << 30.0 << "";
+        QTest::newRow("unjudgeable features and quotes") << "special" << QStringList() << 10.0 << 30.0 << "";
+        QTest::newRow("unaccept raised to accept")
+            << "study"
+            << QStringList{QStringLiteral("--accept"), QStringLiteral("15"), QStringLiteral("--unaccept"),
+                           QStringLiteral("5")}
+            << 15.0 << 15.0
+            << "quorvel-rr: The unacceptable limit 5 is below the acceptable limit; it is raised to 15.\n";
+    }
+
+    void summaryAndResultsMatchTheReadings()
+    {
+        QFETCH(QString, study);
+        QFETCH(QStringList, limits);
+        QFETCH(double, accept);
+        QFETCH(double, unaccept);
+        QFETCH(QString, note);
+        const QList<Expected> features =
+            expectedFeatures(fileLines(study + QStringLiteral(".csv")), accept, unaccept);
+        QCOMPARE(features.size(), 12);
+
+        const QString results = path(study + QStringLiteral("-results.csv"));
+        const Run done = run(QStringList{path(study + QStringLiteral(".csv")), QStringLiteral("--template"),
+                                         path(study + QStringLiteral(".tpl")), QStringLiteral("--csv"), results,
+                                         QStringLiteral("--title"), QStringLiteral("Bracket study"),
+                                         QStringLiteral("--date"), QStringLiteral("2026-12-06")}
+                             + limits);
+        QCOMPARE(done.exitCode, 0);
+        QCOMPARE(done.err, note);
+
+        const QString acceptText = QString::number(accept);
+        const QString unacceptText = QString::number(unaccept);
+        const auto count = [&](const QString& status) {
+            return std::count_if(features.begin(), features.end(),
+                                 [&](const Expected& f) { return f.status == status; });
+        };
+        const QStringList summary = done.out.split(QLatin1Char('\n'));
+        QVERIFY(summary.contains(QStringLiteral("        Gage Repeatability And Reproducibility Summary")));
+        QVERIFY(summary.contains(QStringLiteral("        Title: Bracket study")));
+        QVERIFY(summary.contains(QStringLiteral("     Features: 12")));
+        QVERIFY(summary.contains(QStringLiteral("    Part Name:") + QString(30, QLatin1Char(' '))
+                                 + QStringLiteral("Appraisers : 3")));
+        QVERIFY(summary.contains(QStringLiteral("           In: %1").arg(count(QStringLiteral("Acceptable"))).leftJustified(20)
+                                 + QStringLiteral(" Tolerance: 0 to %1").arg(acceptText).leftJustified(24)
+                                 + QStringLiteral("   Run Date: 06-Dec-26")));
+        QVERIFY(summary.contains(QStringLiteral("      Caution: %1").arg(count(QStringLiteral("Caution"))).leftJustified(20)
+                                 + QStringLiteral(" Tolerance: %1 to %2").arg(acceptText, unacceptText).leftJustified(24)
+                                 + QStringLiteral("      Start:")));
+        QVERIFY(summary.contains(QStringLiteral("          Out: %1").arg(count(QStringLiteral("Unacceptable"))).leftJustified(20)
+                                 + QStringLiteral(" Tolerance: %1 to 100").arg(unacceptText).leftJustified(24)
+                                 + QStringLiteral("        End:")));
+
+        // One line per feature in verdict order, after the column heading and an empty line.
+        const QString heading = QStringLiteral("  Feature Name").leftJustified(33) + QStringLiteral("% PV").leftJustified(10)
+            + QStringLiteral("% EV").leftJustified(10) + QStringLiteral("% AV").leftJustified(10) + QStringLiteral("% RR");
+        const qsizetype headingLine = summary.indexOf(heading);
+        QVERIFY(headingLine > 0);
+        QCOMPARE(summary.at(headingLine + 1), QString());
+        QStringList expectedLines;
+        for (const QString& status : {QStringLiteral("Acceptable"), QStringLiteral("Caution"), QStringLiteral("Unacceptable")}) {
+            for (const Expected& f : features) {
+                if (f.status == status)
+                    expectedLines.append(QStringLiteral("  ") + f.name.left(28).leftJustified(31) + F2(f.pct(f.pv)).leftJustified(10)
+                                         + F2(f.pct(f.ev)).leftJustified(10) + F2(f.pct(f.av)).leftJustified(10) + F2(f.pct(f.rr)));
+            }
+        }
+        QCOMPARE(summary.mid(headingLine + 2, 12), expectedLines);
+        QCOMPARE(summary.mid(headingLine + 14), QStringList{QString()});
+
+        const QStringList rows = fileLines(study + QStringLiteral("-results.csv"));
+        QCOMPARE(rows.size(), 13);
+        QCOMPARE(rows.at(0), QStringLiteral("Number,Name,Upper,Lower,TOL,EV,AV,RR,PV,%EV,%AV,%RR,%PV,Status,Problem"));
+        for (int i = 0; i < 12; ++i) {
+            const Expected& f = features.at(i);
+            const QStringList fields = csvFields(rows.at(i + 1));
+            QCOMPARE(fields.size(), 15);
+            QCOMPARE(fields.at(0), QString::number(i + 1));
+            QCOMPARE(fields.at(1), f.name);
+            QCOMPARE(fields.at(2), f.upper);
+            QCOMPARE(fields.at(3), f.lower);
+            const double values[] = {f.tol, f.ev, f.av, f.rr, f.pv,
+                                     f.pct(f.ev), f.pct(f.av), f.pct(f.rr), f.pct(f.pv)};
+            for (int v = 0; v < 9; ++v)
+                QVERIFY2(std::abs(fields.at(4 + v).toDouble() - values[v]) <= 1e-9 * std::max(1.0, std::abs(values[v])),
+                         qPrintable(QStringLiteral("feature %1 field %2: %3, expected %4")
+                                        .arg(i + 1).arg(4 + v).arg(fields.at(4 + v)).arg(values[v])));
+            QCOMPARE(fields.at(13), f.status);
+            QCOMPARE(fields.at(14), f.problem ? QStringLiteral("TRUE") : QStringLiteral("FALSE"));
+        }
+    }
+
+    void failuresGiveExitOneAndTheWindowsMessage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+
+        QStringList lines = fileLines(QStringLiteral("study.tpl"));
+        QCOMPARE(lines.size(), 40);
+        writeLines(QStringLiteral("short.tpl"), lines.mid(0, 39));
+        QStringList noFirstRun = lines;
+        noFirstRun[6] = QStringLiteral("C3");
+        writeLines(QStringLiteral("no-first-run.tpl"), noFirstRun);
+        // Trials listed by hand: appraiser 2's list for part 3 has one row only.
+        QStringList oneTrial = lines;
+        oneTrial[1] = QStringLiteral(" 0");
+        oneTrial[10 + 10 + 2] = QStringLiteral("5");
+        writeLines(QStringLiteral("one-trial.tpl"), oneTrial);
+
+        const QString study = path(QStringLiteral("study.csv"));
+        const QString layout = path(QStringLiteral("study.tpl"));
+        const QString templateOption = QStringLiteral("--template");
+        QTest::newRow("missing study") << QStringList{path(QStringLiteral("missing.csv")), templateOption, layout}
+                                       << "Unanticipated error 53: File not found\n";
+        QTest::newRow("missing template") << QStringList{study, templateOption, path(QStringLiteral("missing.tpl"))}
+                                          << "Unanticipated error cmdLoad53: File not found\n";
+        QTest::newRow("template of 39 lines") << QStringList{study, templateOption, path(QStringLiteral("short.tpl"))}
+                                              << "The file is corrupt, not enough lines of data.\n";
+        QTest::newRow("first run block without a row")
+            << QStringList{study, templateOption, path(QStringLiteral("no-first-run.tpl"))}
+            << "First run row - col. block contains invalid data.\n";
+        QTest::newRow("trial list of one row")
+            << QStringList{study, templateOption, path(QStringLiteral("one-trial.tpl"))}
+            << "There is a problem with the Appraiser 2, Part 3 block.\n";
+        QTest::newRow("results file that cannot be written")
+            << QStringList{study, templateOption, layout, QStringLiteral("--csv"),
+                           path(QStringLiteral("missing/results.csv"))}
+            << QStringLiteral("quorvel-rr: cannot write %1: 76: Path not found\n")
+                   .arg(QDir::toNativeSeparators(path(QStringLiteral("missing/results.csv"))));
+    }
+
+    void failuresGiveExitOneAndTheWindowsMessage()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const Run done = run(arguments);
+        QCOMPARE(done.exitCode, 1);
+        QCOMPARE(done.err, message);
+        QCOMPARE(done.out, QString());
+    }
+
+    void wrongUsageGivesExitTwoAndTheUsage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("error");
+        const QString study = path(QStringLiteral("study.csv"));
+        const QString templateOption = QStringLiteral("--template");
+        const QString layout = path(QStringLiteral("study.tpl"));
+        QTest::newRow("nothing") << QStringList() << "No study file given.";
+        QTest::newRow("no template") << QStringList{study} << "--template LAYOUT.tpl is required.";
+        QTest::newRow("template without its file") << QStringList{study, templateOption} << "Missing value after '--template'.";
+        QTest::newRow("unknown option") << QStringList{study, templateOption, layout, QStringLiteral("--colour")}
+                                        << "Unknown option 'colour'.";
+        QTest::newRow("two studies") << QStringList{study, study, templateOption, layout} << "One study file at a time";
+        QTest::newRow("accept limit not offered")
+            << QStringList{study, templateOption, layout, QStringLiteral("--accept"), QStringLiteral("12")}
+            << "--accept takes 5, 10, 15, 20, 25 or 30, not \"12\".";
+        QTest::newRow("unaccept limit not offered")
+            << QStringList{study, templateOption, layout, QStringLiteral("--unaccept"), QStringLiteral("40")}
+            << "--unaccept takes 5, 10, 15, 20, 25, 30 or 35, not \"40\".";
+        QTest::newRow("sheets") << QStringList{study, templateOption, layout, QStringLiteral("--sheets"), QStringLiteral("some")}
+                                << "--sheets takes summary or all";
+        QTest::newRow("date") << QStringList{study, templateOption, layout, QStringLiteral("--date"), QStringLiteral("2026-02-30")}
+                              << "--date takes a date as YYYY-MM-DD";
+        QTest::newRow("time") << QStringList{study, templateOption, layout, QStringLiteral("--start"), QStringLiteral("25:00")}
+                              << "--start takes a time as HH:MM";
+    }
+
+    void wrongUsageGivesExitTwoAndTheUsage()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, error);
+        const Run done = run(arguments);
+        QCOMPARE(done.exitCode, 2);
+        QVERIFY2(done.err.startsWith(QStringLiteral("quorvel-rr: ")) && done.err.contains(error), qPrintable(done.err));
+        QVERIFY(done.err.contains(QStringLiteral("Usage: ")));
+        QCOMPARE(done.out, QString());
+    }
+
+    void helpAndVersion()
+    {
+        const Run help = run({QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.out.contains(QStringLiteral("Usage: ")));
+        QVERIFY(help.out.contains(QStringLiteral("--template <LAYOUT.tpl>")));
+        const Run version = run({QStringLiteral("--version")});
+        QCOMPARE(version.exitCode, 0);
+        QCOMPARE(version.out, QStringLiteral("quorvel-rr 1.0\n"));
+    }
+
+    void pdfHoldsTheChosenSheets_data()
+    {
+        QTest::addColumn<QStringList>("sheets");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("all by default") << QStringList() << 1 + 12;
+        QTest::newRow("all") << QStringList{QStringLiteral("--sheets"), QStringLiteral("all")} << 1 + 12;
+        QTest::newRow("summary") << QStringList{QStringLiteral("--sheets"), QStringLiteral("summary")} << 1;
+    }
+
+    void pdfHoldsTheChosenSheets()
+    {
+        QFETCH(QStringList, sheets);
+        QFETCH(int, pages);
+        const QString pdf = path(QStringLiteral("sheets.pdf"));
+        QFile::remove(pdf);
+        const Run done = run(QStringList{path(QStringLiteral("study.csv")), QStringLiteral("--template"),
+                                         path(QStringLiteral("study.tpl")), QStringLiteral("--pdf"), pdf}
+                             + sheets);
+        QCOMPARE(done.exitCode, 0);
+        QCOMPARE(pdfPageCount(pdf), pages);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_quorvel_rr)
+#include "tst_quorvel_rr.moc"
