@@ -11,16 +11,15 @@
 #include "rrstudy/SheetPainter.h"
 #include "rrstudy/ToleranceLimits.h"
 #include "rrstudy/modRR.h"
+#include "shell/PdfPrintTarget.h"
 
 #include <QDir>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
 
 const QString programName = QStringLiteral("quorvel-rr");
+constexpr double twipsPerPoint = 20;
 
 class Batch
 {
@@ -89,26 +88,16 @@ private:
     {
         if (m_options.pdfPath.isEmpty())
             return true;
-        QSaveFile file(m_options.pdfPath);
-        if (!file.open(QIODevice::WriteOnly))
-            return fail(cannotWrite(m_options.pdfPath, AppError::fromFile(file)));
-        {
-            QPdfWriter writer(&file);
-            writer.setResolution(1200);
-            writer.setCreator(QStringLiteral("Quorvel"));
-            writer.setTitle(QStringLiteral("Gage R&R study"));
-            QPainter painter(&writer);
-            if (!painter.isActive())
-                return fail(cannotWrite(m_options.pdfPath, AppError(AppError::DeviceIOError)));
-            PainterSheetTarget target(painter, writer, sheetWidthTwips / 20);
-            SheetChoice choice;
-            choice.summary = true;
-            choice.inTolerance = m_options.allSheets;
-            choice.outOfTolerance = m_options.allSheets;
-            PrintStudySheets(target, 1, choice, m_study, m_options.information, limits);
-        }
-        if (!file.commit())
-            return fail(cannotWrite(m_options.pdfPath, AppError::fromFile(file)));
+        PdfPrintTarget pdf(m_options.pdfPath, 1, QStringLiteral("Gage R&R study"));
+        PrinterSheetTarget sheets(pdf, sheetWidthTwips / twipsPerPoint);
+        SheetChoice choice;
+        choice.summary = true;
+        choice.inTolerance = m_options.allSheets;
+        choice.outOfTolerance = m_options.allSheets;
+        PrintStudySheets(sheets, 1, choice, m_study, m_options.information, limits);
+        sheets.finish();
+        if (pdf.writtenFiles().isEmpty())
+            return fail(programName + QStringLiteral(": ") + pdf.errorString());
         return true;
     }
 
