@@ -49,24 +49,24 @@ private:
         return false;
     }
 
+    // The import window's road: the file as its grid shows it, the template applied to
+    // the window's start layout, the layout checked against the grid, then Process. The
+    // window reads the file again for Process; here the one text serves both, and a
+    // file the grid cannot show whole is refused instead of being processed in part.
     bool importStudy()
     {
-        // The layout needs the grid's record and column counts, as the window has them.
-        int recordCount = 0;
-        int columnCount = 0;
-        {
-            modImport grid;
-            if (const auto error = grid.load(m_options.studyPath))
-                return fail(error->message(QStringLiteral("Unanticipated error ")));
-            recordCount = grid.getlastrow();
-            columnCount = grid.columnCount();
-        }
+        CsvText text;
+        if (const auto error = text.read(m_options.studyPath))
+            return fail(error->message(QStringLiteral("Unanticipated error ")));
+        const GridShape grid = ReadGridShape(text);
+        if (grid.error)
+            return fail(grid.error->message(QStringLiteral("Unanticipated error ")));
         ImportLayout layout = ImportLayout::startLayout();
         if (const auto problem = LayoutTemplate::load(m_options.templatePath, layout))
             return fail(problem->message);
-        if (const auto problem = ValidateImportLayout(layout, recordCount, columnCount))
+        if (const auto problem = ValidateImportLayout(layout, grid.records, grid.columns))
             return fail(*problem);
-        const ImportOutcome outcome = ProcessImport(layout, m_options.studyPath, m_study,
+        const ImportOutcome outcome = ProcessImport(layout, std::move(text), m_study,
                                                     m_options.acceptLimit, m_options.unacceptLimit);
         if (!outcome.succeeded())
             return fail(outcome.message());

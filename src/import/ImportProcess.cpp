@@ -19,12 +19,12 @@ int layoutNumber(const QString& text)
     return *whole;
 }
 
-QString tableCell(const ImportTable& table, int line, int column)
+QStringView tableCell(const ImportTable& table, int line, int column)
 {
-    auto cell = table.cell(line, column);
+    const auto cell = table.cellView(line, column);
     if (!cell)
         throw AppError(AppError::SubscriptOutOfRange);
-    return *std::move(cell);
+    return *cell;
 }
 
 struct BlockNumbers {
@@ -68,9 +68,9 @@ void fillFeatures(const ImportLayout& layout, const ImportTable& table, const Bl
         StudyFeature& feature = study.Features[index];
         const int column = at.firstColumn + int(index);
         feature.Number = qint16(index + 1);
-        feature.Name = tableCell(table, at.nameRow, column);
-        feature.UpperTol = tableCell(table, at.upperRow, column);
-        feature.LowerTol = tableCell(table, at.lowerRow, column);
+        feature.Name = tableCell(table, at.nameRow, column).toString();
+        feature.UpperTol = tableCell(table, at.upperRow, column).toString();
+        feature.LowerTol = tableCell(table, at.lowerRow, column).toString();
         for (int trial = 0; trial < layout.trialCount(); ++trial) {
             for (int part = 0; part < layout.partCount(); ++part) {
                 for (int appraiser = 0; appraiser < layout.appraiserCount(); ++appraiser) {
@@ -82,10 +82,10 @@ void fillFeatures(const ImportLayout& layout, const ImportTable& table, const Bl
     }
 }
 
-ImportOutcome fillStudy(const ImportLayout& layout, const QString& csvPath, Study& study)
+ImportOutcome fillStudy(const ImportLayout& layout, CsvText text, Study& study)
 {
     ImportTable table;
-    if (auto error = table.read(csvPath))
+    if (auto error = table.setText(std::move(text)))
         return {ImportOutcome::Result::Failed, error};
     const BlockNumbers at = blockNumbers(layout);
     const qsizetype featureCount = qsizetype(table.width()) - at.firstColumn;
@@ -130,9 +130,19 @@ ImportOutcome ProcessImport(const ImportLayout& layout, const QString& csvPath, 
                             const QString& acceptLimitText, const QString& unacceptLimitText,
                             const QString& tableFolder)
 {
+    CsvText text;
+    if (auto error = text.read(csvPath))
+        return {ImportOutcome::Result::Failed, error};
+    return ProcessImport(layout, std::move(text), study, acceptLimitText, unacceptLimitText, tableFolder);
+}
+
+ImportOutcome ProcessImport(const ImportLayout& layout, CsvText text, Study& study,
+                            const QString& acceptLimitText, const QString& unacceptLimitText,
+                            const QString& tableFolder)
+{
     ImportOutcome outcome;
     try {
-        outcome = fillStudy(layout, csvPath, study);
+        outcome = fillStudy(layout, std::move(text), study);
     } catch (const AppError& error) {
         outcome = {ImportOutcome::Result::Failed, error};
     }

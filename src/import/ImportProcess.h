@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/AppError.h"
+#include "import/CsvText.h"
 
 #include <QString>
 
@@ -32,5 +33,9 @@ constexpr qsizetype maxStudyFeatures = 32767;
 // it, and ImportSucceeded is false from the moment the study starts to change until
 // a calculation succeeds. A file with too many features changes nothing.
 ImportOutcome ProcessImport(const ImportLayout& layout, const QString& csvPath, Study& study,
+                            const QString& acceptLimitText, const QString& unacceptLimitText,
+                            const QString& tableFolder = QString());
+// The same for the file's text read before (the command-line report reads it once).
+ImportOutcome ProcessImport(const ImportLayout& layout, CsvText text, Study& study,
                             const QString& acceptLimitText, const QString& unacceptLimitText,
                             const QString& tableFolder = QString());

@@ -2,9 +2,18 @@
 
 std::optional<AppError> ImportTable::read(const QString& path)
 {
-    m_width = 0;
-    if (auto error = m_text.read(path))
+    CsvText text;
+    if (auto error = text.read(path)) {
+        m_text = CsvText();
+        m_width = 0;
         return error;
+    }
+    return setText(std::move(text));
+}
+
+std::optional<AppError> ImportTable::setText(CsvText text)
+{
+    m_text = std::move(text);
     m_width = int((m_text.lineCount() > 0 ? fieldCount(0) : 0) + 1);
     for (qsizetype line = 0; line < m_text.lineCount(); ++line) {
         if (fieldCount(line) > m_width)
@@ -21,9 +30,17 @@ qsizetype ImportTable::fieldCount(qsizetype line) const
 
 std::optional<QString> ImportTable::cell(int line, int column) const
 {
+    const auto view = cellView(line, column);
+    if (!view)
+        return std::nullopt;
+    return view->toString();
+}
+
+std::optional<QStringView> ImportTable::cellView(int line, int column) const
+{
     if (line < 1 || line > height() || column < 1 || column > m_width)
         return std::nullopt;
     if (column > fieldCount(line - 1))
-        return QString();
-    return m_text.piece(line - 1, column - 1).trimmed().toString();
+        return QStringView();
+    return m_text.piece(line - 1, column - 1).trimmed();
 }

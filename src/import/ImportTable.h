@@ -13,6 +13,8 @@ class ImportTable
 public:
     // Reads the file; fails when it cannot be read or a line does not fit.
     std::optional<AppError> read(const QString& path);
+    // The same for a file's text read before; fails when a line does not fit.
+    std::optional<AppError> setText(CsvText text);
 
     int height() const { return int(m_text.lineCount()); }
     int width() const { return m_width; }
@@ -20,6 +22,8 @@ public:
     // The cell's text (empty where a line has fewer fields), or nothing when the
     // line or column lies outside the table.
     std::optional<QString> cell(int line, int column) const;
+    // The same text, as a view into the table.
+    std::optional<QStringView> cellView(int line, int column) const;
 
 private:
     qsizetype fieldCount(qsizetype line) const;

@@ -13,6 +13,24 @@ bool isQuoted(QStringView field)
     return field.contains(u'"');
 }
 
+std::optional<AppError> checkFields(const CsvText& text, qsizetype line)
+{
+    for (qsizetype piece = 0; piece <= text.commaCount(line); ++piece) {
+        const QStringView field = text.piece(line, piece);
+        qsizetype length = field.size();
+        if (isQuoted(field)) {
+            // Dropping the first and last character of a lone quote mark leaves less
+            // than nothing.
+            if (length < 2)
+                return AppError(AppError::InvalidProcedureCall);
+            length -= 2;
+        }
+        if (length > modImport::maxFieldLength)
+            return AppError(AppError::Overflow);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 modImport::modImport(QObject* parent) : QAbstractTableModel(parent) {}
@@ -22,39 +40,30 @@ std::optional<AppError> modImport::load(const QString& path, const CsvText::Prog
     beginResetModel();
     m_rows = 0;
     m_columns = 0;
-    const std::optional<AppError> readError = m_text.read(path, progress);
-    std::optional<AppError> error = readError;
-    if (!readError) {
-        for (qsizetype line = 0; line < m_text.lineCount(); ++line) {
-            if (!m_text.line(line).isEmpty())
-                m_columns = std::max(m_columns, int(m_text.commaCount(line) + 1));
-        }
-        for (qsizetype line = 0; line < m_text.lineCount() && !error; ++line) {
-            error = checkFields(line);
-            if (!error)
-                ++m_rows;
-        }
+    std::optional<AppError> error = m_text.read(path, progress);
+    if (!error) {
+        const GridShape shape = ReadGridShape(m_text);
+        m_rows = shape.records;
+        m_columns = shape.columns;
+        error = shape.error;
     }
     endResetModel();
     return error;
 }
 
-std::optional<AppError> modImport::checkFields(qsizetype line) const
+GridShape ReadGridShape(const CsvText& text)
 {
-    for (qsizetype piece = 0; piece <= m_text.commaCount(line); ++piece) {
-        const QStringView field = m_text.piece(line, piece);
-        qsizetype length = field.size();
-        if (isQuoted(field)) {
-            // Dropping the first and last character of a lone quote mark leaves less
-            // than nothing.
-            if (length < 2)
-                return AppError(AppError::InvalidProcedureCall);
-            length -= 2;
-        }
-        if (length > maxFieldLength)
-            return AppError(AppError::Overflow);
+    GridShape shape;
+    for (qsizetype line = 0; line < text.lineCount(); ++line) {
+        if (!text.line(line).isEmpty())
+            shape.columns = std::max(shape.columns, int(text.commaCount(line) + 1));
     }
-    return std::nullopt;
+    for (qsizetype line = 0; line < text.lineCount() && !shape.error; ++line) {
+        shape.error = checkFields(text, line);
+        if (!shape.error)
+            ++shape.records;
+    }
+    return shape;
 }
 
 QString modImport::cell(int row, int column) const

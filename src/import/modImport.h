@@ -8,6 +8,16 @@
 
 class QMimeData;
 
+// What the grid makes of a file's text: its records (the lines before the first one
+// holding a field it cannot show, all of them when there is none), its columns (the
+// fields of the widest non-empty line) and the error of that line.
+struct GridShape {
+    int records = 0;
+    int columns = 0;
+    std::optional<AppError> error;
+};
+GridShape ReadGridShape(const CsvText& text);
+
 // A grid cell as a drag carries it: line and column as the user sees them, from 1.
 struct GridCell {
     int line = 0;
@@ -52,8 +62,6 @@ public:
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
 
 private:
-    std::optional<AppError> checkFields(qsizetype line) const;
-
     CsvText m_text;
     int m_rows = 0;
     int m_columns = 0;
