@@ -3,6 +3,7 @@
 #include "import/CsvText.h"
 
 #include <optional>
+#include <vector>
 
 // The CSV file as Process reads it: a table of trimmed texts indexed from 1 by line
 // and column. A line is split at every comma, quote marks stay in the text, and a
@@ -26,8 +27,7 @@ public:
     std::optional<QStringView> cellView(int line, int column) const;
 
 private:
-    qsizetype fieldCount(qsizetype line) const;
-
     CsvText m_text;
+    std::vector<qsizetype> m_fieldCounts;  // per line; a comma at the very end adds no field
     int m_width = 0;
 };

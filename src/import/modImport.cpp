@@ -15,10 +15,12 @@ bool isQuoted(QStringView field)
 
 std::optional<AppError> checkFields(const CsvText& text, qsizetype line)
 {
+    // Most lines hold no quote mark at all: then only the lengths count.
+    const bool lineQuoted = isQuoted(text.line(line));
     for (qsizetype piece = 0; piece <= text.commaCount(line); ++piece) {
         const QStringView field = text.piece(line, piece);
         qsizetype length = field.size();
-        if (isQuoted(field)) {
+        if (lineQuoted && isQuoted(field)) {
             // Dropping the first and last character of a lone quote mark leaves less
             // than nothing.
             if (length < 2)
