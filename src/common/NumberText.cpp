@@ -104,7 +104,12 @@ DecimalDigits shortestDigits(double magnitude)
     for (char c : text.substr(0, exponentAt))
         if (c != '.')
             out.digits.append(c);
-    out.pointPosition = 1 + std::stoi(std::string(text.substr(exponentAt + 1)));
+    int exponent = 0;
+    std::string_view digits = text.substr(exponentAt + 1);
+    if (!digits.empty() && digits.front() == '+')
+        digits.remove_prefix(1);
+    std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+    out.pointPosition = 1 + exponent;
     return out;
 }
 
@@ -221,57 +226,96 @@ std::optional<qint16> toInt16(const QString& text, const QLocale& locale)
     return toInt16(*value);
 }
 
+namespace {
+
+// A format pattern taken apart: literal text before and after the digits, and what the
+// digit placeholders ask for.
+struct NumberPattern {
+    bool hasDigits = false;
+    QString prefix;
+    QString suffix;
+    bool hasPoint = false;
+    int forcedIntegerDigits = 0;
+    int forcedDecimals = 0;
+    int maxDecimals = 0;
+};
+
+NumberPattern parsePattern(const QString& pattern)
+{
+    NumberPattern parsed;
+    qsizetype firstDigit = -1;
+    for (qsizetype i = 0; i < pattern.size() && firstDigit < 0; ++i)
+        if (isDigitPlaceholder(pattern[i]) || pattern[i] == QLatin1Char('.'))
+            firstDigit = i;
+    if (firstDigit < 0)
+        return parsed;
+    parsed.hasDigits = true;
+    qsizetype lastDigit = pattern.size() - 1;
+    while (!isDigitPlaceholder(pattern[lastDigit]) && pattern[lastDigit] != QLatin1Char('.'))
+        --lastDigit;
+    parsed.prefix = pattern.left(firstDigit);
+    parsed.suffix = pattern.mid(lastDigit + 1);
+    const QStringView body = QStringView(pattern).mid(firstDigit, lastDigit - firstDigit + 1);
+
+    const qsizetype pointAt = body.indexOf(QLatin1Char('.'));
+    parsed.hasPoint = pointAt >= 0;
+    const QStringView integerPart = pointAt < 0 ? body : body.left(pointAt);
+    const QStringView fractionPart = pointAt < 0 ? QStringView() : body.mid(pointAt + 1);
+    parsed.forcedIntegerDigits = int(integerPart.count(QLatin1Char('0')));
+    while (parsed.forcedDecimals < fractionPart.size() && fractionPart[parsed.forcedDecimals] == QLatin1Char('0'))
+        ++parsed.forcedDecimals;
+    for (QChar c : fractionPart)
+        if (isDigitPlaceholder(c))
+            ++parsed.maxDecimals;
+    return parsed;
+}
+
+// Sheets format long columns through a handful of patterns: the last one is kept.
+const NumberPattern& patternOf(const QString& pattern)
+{
+    thread_local QString lastPattern;
+    thread_local NumberPattern lastParsed;
+    if (pattern != lastPattern || lastPattern.isNull()) {
+        lastParsed = parsePattern(pattern);
+        lastPattern = pattern.isNull() ? QLatin1String("") : pattern;
+    }
+    return lastParsed;
+}
+
+} // namespace
+
 QString formatNumber(double value, const QString& pattern, const QLocale& locale)
 {
     if (!std::isfinite(value))
         return {};
-    const qsizetype firstDigit = [&] {
-        for (qsizetype i = 0; i < pattern.size(); ++i)
-            if (isDigitPlaceholder(pattern[i]) || pattern[i] == QLatin1Char('.'))
-                return i;
-        return qsizetype(-1);
-    }();
-    if (firstDigit < 0)
+    const NumberPattern& parsed = patternOf(pattern);
+    if (!parsed.hasDigits)
         return pattern;
-    qsizetype lastDigit = pattern.size() - 1;
-    while (!isDigitPlaceholder(pattern[lastDigit]) && pattern[lastDigit] != QLatin1Char('.'))
-        --lastDigit;
-    const QString prefix = pattern.left(firstDigit);
-    const QString suffix = pattern.mid(lastDigit + 1);
-    const QString body = pattern.mid(firstDigit, lastDigit - firstDigit + 1);
-
-    const qsizetype pointAt = body.indexOf(QLatin1Char('.'));
-    const QString integerPart = pointAt < 0 ? body : body.left(pointAt);
-    const QString fractionPart = pointAt < 0 ? QString() : body.mid(pointAt + 1);
-    const int forcedIntegerDigits = int(integerPart.count(QLatin1Char('0')));
-    int forcedDecimals = 0;
-    while (forcedDecimals < fractionPart.size() && fractionPart[forcedDecimals] == QLatin1Char('0'))
-        ++forcedDecimals;
-    int maxDecimals = 0;
-    for (QChar c : fractionPart)
-        if (isDigitPlaceholder(c))
-            ++maxDecimals;
 
     auto [integerDigits, fractionDigits] =
-        value == 0.0 ? std::pair<QByteArray, QByteArray>{QByteArray(), QByteArray(maxDecimals, '0')}
-                     : roundDigits(shortestDigits(std::fabs(value)), maxDecimals);
+        value == 0.0 ? std::pair<QByteArray, QByteArray>{QByteArray(), QByteArray(parsed.maxDecimals, '0')}
+                     : roundDigits(shortestDigits(std::fabs(value)), parsed.maxDecimals);
     const bool isZero = integerDigits.isEmpty() && fractionDigits.count('0') == fractionDigits.size();
 
-    if (integerDigits.size() < forcedIntegerDigits)
-        integerDigits.prepend(QByteArray(forcedIntegerDigits - integerDigits.size(), '0'));
-    while (fractionDigits.size() > forcedDecimals && fractionDigits.endsWith('0'))
+    if (integerDigits.size() < parsed.forcedIntegerDigits)
+        integerDigits.prepend(QByteArray(parsed.forcedIntegerDigits - integerDigits.size(), '0'));
+    while (fractionDigits.size() > parsed.forcedDecimals && fractionDigits.endsWith('0'))
         fractionDigits.chop(1);
 
     QString text;
+    text.reserve(parsed.prefix.size() + integerDigits.size() + fractionDigits.size() + parsed.suffix.size() + 2);
     if (value < 0 && !isZero)
         text += QLatin1Char('-');
-    text += prefix;
-    text += QString::fromLatin1(integerDigits);
-    if (pointAt >= 0) {
-        text += locale.decimalPoint();
-        text += QString::fromLatin1(fractionDigits);
+    text += parsed.prefix;
+    text += QLatin1StringView(integerDigits);
+    if (parsed.hasPoint) {
+        if (locale.language() == QLocale::C)
+            text += QLatin1Char('.');
+        else
+            text += locale.decimalPoint();
+        text += QLatin1StringView(fractionDigits);
     }
-    text += suffix;
+    text += parsed.suffix;
     return text;
 }
 

@@ -3,7 +3,6 @@
 #include "common/NumberText.h"
 
 #include <algorithm>
-#include <cstring>
 
 static_assert(sizeof(StudyCell) == 16);
 
@@ -29,11 +28,9 @@ QString* StudyCell::heapText() const
     return heap;
 }
 
-void StudyCell::release()
+void StudyCell::deleteHeapText()
 {
-    if (!isInline())
-        delete heapText();
-    m_bytes[tagAt] = 0;
+    delete heapText();
 }
 
 StudyCell::StudyCell(const StudyCell& other)
@@ -44,27 +41,11 @@ StudyCell::StudyCell(const StudyCell& other)
         assign(*other.heapText());
 }
 
-StudyCell::StudyCell(StudyCell&& other) noexcept
-{
-    std::memcpy(m_bytes, other.m_bytes, sizeof m_bytes);
-    other.m_bytes[tagAt] = 0;
-}
-
 StudyCell& StudyCell::operator=(const StudyCell& other)
 {
     if (this != &other) {
         StudyCell copy(other);
         *this = std::move(copy);
-    }
-    return *this;
-}
-
-StudyCell& StudyCell::operator=(StudyCell&& other) noexcept
-{
-    if (this != &other) {
-        release();
-        std::memcpy(m_bytes, other.m_bytes, sizeof m_bytes);
-        other.m_bytes[tagAt] = 0;
     }
     return *this;
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <cstring>
 #include <optional>
 
 // The text of one cell of an imported file, as the study keeps it: a study holds 90
@@ -18,9 +19,21 @@ public:
     StudyCell(const QString& text) : StudyCell(QStringView(text)) {}
     StudyCell(const char* text) : StudyCell(QString::fromUtf8(text)) {}
     StudyCell(const StudyCell& other);
-    StudyCell(StudyCell&& other) noexcept;
+    StudyCell(StudyCell&& other) noexcept
+    {
+        std::memcpy(m_bytes, other.m_bytes, sizeof m_bytes);
+        other.m_bytes[tagAt] = 0;
+    }
     StudyCell& operator=(const StudyCell& other);
-    StudyCell& operator=(StudyCell&& other) noexcept;
+    StudyCell& operator=(StudyCell&& other) noexcept
+    {
+        if (this != &other) {
+            release();
+            std::memcpy(m_bytes, other.m_bytes, sizeof m_bytes);
+            other.m_bytes[tagAt] = 0;
+        }
+        return *this;
+    }
     ~StudyCell() { release(); }
 
     QString text() const;
@@ -43,7 +56,13 @@ private:
     QLatin1StringView inlineText() const { return QLatin1StringView(m_bytes, m_bytes[tagAt]); }
     QString* heapText() const;
     void assign(QStringView text);
-    void release();
+    void release()
+    {
+        if (!isInline())
+            deleteHeapText();
+        m_bytes[tagAt] = 0;
+    }
+    void deleteHeapText();
 
     // Inline: up to 15 Latin-1 characters and their count in the last byte. On the
     // heap: a QString* in the first bytes and onHeap in the last.
