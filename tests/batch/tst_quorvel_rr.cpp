@@ -1,11 +1,12 @@
 // quorvel-rr as a user runs it: a process with arguments, standard output, standard
 // error and an exit status. The expected results are computed here from the readings
 // of the generated file, by the average-and-range method written out plainly.
+#include "PdfInspector.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -122,18 +123,6 @@ QStringList csvFields(const QString& line)
             fields.last() += c;
     }
     return fields;
-}
-
-// The pages of a PDF file as Qt writes it: one page object each, its dictionary in plain text.
-int pdfPageCount(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QString text = QString::fromLatin1(file.readAll());
-    if (!text.startsWith(QLatin1String("%PDF-")) || !text.trimmed().endsWith(QLatin1String("%%EOF")))
-        return -1;
-    return int(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))));
 }
 
 struct Run {
@@ -433,7 +422,9 @@ private slots:
                                          path(QStringLiteral("study.tpl")), QStringLiteral("--pdf"), pdf}
                              + sheets);
         QCOMPARE(done.exitCode, 0);
-        QCOMPARE(pdfPageCount(pdf), pages);
+        const PdfInspector inspector(pdf);
+        QVERIFY(inspector.isValid());
+        QCOMPARE(inspector.pageCount(), pages);
     }
 };
 
