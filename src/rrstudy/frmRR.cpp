@@ -9,6 +9,7 @@
 #include "rrstudy/SheetPainter.h"
 #include "rrstudy/SheetView.h"
 #include "rrstudy/StudyInformation.h"
+#include "rrstudy/ToleranceLimits.h"
 #include "rrstudy/frmRRinfo.h"
 #include "rrstudy/modRR.h"
 #include "shell/PrinterChoice.h"
@@ -125,8 +126,7 @@ void frmRR::createControls()
     Frame4 = placed(new QGroupBox(QStringLiteral("Tolerance")), panel, "Frame4", 90, 5520, 4455, 1335);
     Label1 = placed(new QLabel(QStringLiteral("Acceptable")), Frame4, "Label1", 120, 360, 1335, 240);
     cmbAccept = placed(new QComboBox, Frame4, "cmbAccept", 120, 645, 1335, 330);
-    cmbAccept->addItems({QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("20"),
-                         QStringLiteral("25"), QStringLiteral("30")});
+    cmbAccept->addItems(ToleranceLimits::acceptChoices());
     Label2 = placed(new QLabel(QStringLiteral("Caution Range")), Frame4, "Label2", 1560, 360, 1335, 240);
     lblCaution = placed(new QLabel, Frame4, "lblCaution", 1560, 645, 1335, 330);
     lblCaution->setFrameShape(QFrame::Panel);
@@ -134,8 +134,7 @@ void frmRR::createControls()
     lblCaution->setAlignment(Qt::AlignCenter);
     Label3 = placed(new QLabel(QStringLiteral("Unacceptable")), Frame4, "Label3", 3000, 360, 1335, 240);
     cmbUnaccept = placed(new QComboBox, Frame4, "cmbUnaccept", 3000, 645, 1335, 330);
-    cmbUnaccept->addItems({QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("20"),
-                           QStringLiteral("25"), QStringLiteral("30"), QStringLiteral("35")});
+    cmbUnaccept->addItems(ToleranceLimits::unacceptChoices());
 
     Frame3 = placed(new QGroupBox(QStringLiteral("File")), panel, "Frame3", 4635, 5520, 1515, 1335);
     cmdImport = placed(new QPushButton(QStringLiteral("Import")), Frame3, "cmdImport", 120, 300, 1275, 435);
@@ -155,8 +154,8 @@ void frmRR::createControls()
 void frmRR::Form_Load()
 {
     EnableStudyControls(0);
-    cmbAccept->setCurrentIndex(1);
-    cmbUnaccept->setCurrentIndex(5);
+    cmbAccept->setCurrentIndex(ToleranceLimits::defaultAcceptIndex);
+    cmbUnaccept->setCurrentIndex(ToleranceLimits::defaultUnacceptIndex);
     SyncToleranceLimits();
     SetDisplayScroll();
 }
@@ -172,9 +171,9 @@ void frmRR::EnableStudyControls(int enabled)
 
 void frmRR::SyncToleranceLimits()
 {
-    if (cmbUnaccept->currentIndex() < cmbAccept->currentIndex())
-        cmbUnaccept->setCurrentIndex(cmbAccept->currentIndex());
-    lblCaution->setText(cmbAccept->currentText() + QStringLiteral(" to ") + cmbUnaccept->currentText());
+    cmbUnaccept->setCurrentIndex(
+        ToleranceLimits::syncedUnacceptIndex(cmbAccept->currentIndex(), cmbUnaccept->currentIndex()));
+    lblCaution->setText(ToleranceLimits::cautionText(cmbAccept->currentText(), cmbUnaccept->currentText()));
 }
 
 void frmRR::SetDisplayScroll()
