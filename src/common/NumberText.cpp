@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -88,8 +89,9 @@ std::string& scratch()
 
 // The decimal digits of |value| and the position of the decimal point within them
 // (digits "2675", point 1 for 2.675), from the shortest text that reads back as value.
+// Plain strings: sheets format hundreds of thousands of numbers through here.
 struct DecimalDigits {
-    QByteArray digits;
+    std::string digits;
     int pointPosition = 0;
 };
 
@@ -101,9 +103,10 @@ DecimalDigits shortestDigits(double magnitude)
     const std::string_view text(buffer, result.ptr - buffer);
     const auto exponentAt = text.find('e');
     DecimalDigits out;
+    out.digits.reserve(exponentAt);
     for (char c : text.substr(0, exponentAt))
         if (c != '.')
-            out.digits.append(c);
+            out.digits += c;
     int exponent = 0;
     std::string_view digits = text.substr(exponentAt + 1);
     if (!digits.empty() && digits.front() == '+')
@@ -115,34 +118,31 @@ DecimalDigits shortestDigits(double magnitude)
 
 // Rounds the digits half away from zero, keeping `decimals` digits after the point.
 // Returns the integer digits and the fraction digits.
-std::pair<QByteArray, QByteArray> roundDigits(DecimalDigits number, int decimals)
+std::pair<std::string, std::string> roundDigits(DecimalDigits number, int decimals)
 {
     if (number.pointPosition < 0) {
-        number.digits.prepend(QByteArray(-number.pointPosition, '0'));
+        number.digits.insert(0, std::size_t(-number.pointPosition), '0');
         number.pointPosition = 0;
     }
-    const int keep = number.pointPosition + decimals;
+    const std::size_t keep = std::size_t(number.pointPosition + decimals);
     if (number.digits.size() < keep)
-        number.digits.append(QByteArray(keep - number.digits.size(), '0'));
-    QByteArray kept = number.digits.left(keep);
-    const bool roundUp = number.digits.size() > keep && number.digits.at(keep) >= '5';
+        number.digits.append(keep - number.digits.size(), '0');
+    std::string kept = number.digits.substr(0, keep);
+    const bool roundUp = number.digits.size() > keep && number.digits[keep] >= '5';
     if (roundUp) {
-        int i = kept.size() - 1;
-        while (i >= 0 && kept[i] == '9') {
-            kept[i] = '0';
-            --i;
-        }
-        if (i >= 0) {
-            kept[i] = char(kept[i] + 1);
+        std::size_t i = kept.size();
+        while (i > 0 && kept[i - 1] == '9')
+            kept[--i] = '0';
+        if (i > 0) {
+            ++kept[i - 1];
         } else {
-            kept.prepend('1');
+            kept.insert(kept.begin(), '1');
             ++number.pointPosition;
         }
     }
-    QByteArray integer = kept.left(number.pointPosition);
-    while (integer.startsWith('0'))
-        integer.remove(0, 1);
-    return {integer, kept.mid(number.pointPosition)};
+    std::string integer = kept.substr(0, std::size_t(number.pointPosition));
+    integer.erase(0, std::min(integer.find_first_not_of('0'), integer.size()));
+    return {std::move(integer), kept.substr(std::size_t(number.pointPosition))};
 }
 
 bool isDigitPlaceholder(QChar c)
@@ -173,6 +173,43 @@ std::optional<double> grammarValue(std::string_view cText)
     return value;
 }
 
+// The common file cell: an optional sign and at most 15 digits with at most one point,
+// no exponent. Its digits and the power of ten are then exact doubles, so one division
+// gives the correctly rounded value, the value from_chars gives. False for any other
+// text, which takes the full road.
+bool simpleDecimal(std::string_view text, double& value)
+{
+    static constexpr double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+'))
+        ++i;
+    std::uint64_t digits = 0;
+    int digitCount = 0;
+    int decimals = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            if (++digitCount > 15)
+                return false;
+            digits = digits * 10 + std::uint64_t(c - '0');
+            decimals += point ? 1 : 0;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    if (digitCount == 0)
+        return false;
+    value = double(digits) / powersOfTen[decimals];
+    if (negative)
+        value = -value;
+    return true;
+}
+
 } // namespace
 
 std::optional<double> toDouble(const QString& text, const QLocale& locale)
@@ -194,6 +231,8 @@ std::optional<double> cNumber(QLatin1StringView text)
         cText.remove_suffix(1);
     if (cText.empty())
         return std::nullopt;
+    if (double value = 0; simpleDecimal(cText, value))
+        return value;
     if (std::any_of(cText.begin(), cText.end(), [](char c) { return static_cast<unsigned char>(c) > 0x7f; })
         || !matchesNumberGrammar(cText))
         return std::nullopt;
@@ -293,27 +332,27 @@ QString formatNumber(double value, const QString& pattern, const QLocale& locale
         return pattern;
 
     auto [integerDigits, fractionDigits] =
-        value == 0.0 ? std::pair<QByteArray, QByteArray>{QByteArray(), QByteArray(parsed.maxDecimals, '0')}
+        value == 0.0 ? std::pair<std::string, std::string>{std::string(), std::string(std::size_t(parsed.maxDecimals), '0')}
                      : roundDigits(shortestDigits(std::fabs(value)), parsed.maxDecimals);
-    const bool isZero = integerDigits.isEmpty() && fractionDigits.count('0') == fractionDigits.size();
+    const bool isZero = integerDigits.empty() && fractionDigits.find_first_not_of('0') == std::string::npos;
 
-    if (integerDigits.size() < parsed.forcedIntegerDigits)
-        integerDigits.prepend(QByteArray(parsed.forcedIntegerDigits - integerDigits.size(), '0'));
-    while (fractionDigits.size() > parsed.forcedDecimals && fractionDigits.endsWith('0'))
-        fractionDigits.chop(1);
+    if (integerDigits.size() < std::size_t(parsed.forcedIntegerDigits))
+        integerDigits.insert(0, std::size_t(parsed.forcedIntegerDigits) - integerDigits.size(), '0');
+    while (fractionDigits.size() > std::size_t(parsed.forcedDecimals) && fractionDigits.back() == '0')
+        fractionDigits.pop_back();
 
     QString text;
     text.reserve(parsed.prefix.size() + integerDigits.size() + fractionDigits.size() + parsed.suffix.size() + 2);
     if (value < 0 && !isZero)
         text += QLatin1Char('-');
     text += parsed.prefix;
-    text += QLatin1StringView(integerDigits);
+    text += QLatin1StringView(integerDigits.data(), qsizetype(integerDigits.size()));
     if (parsed.hasPoint) {
         if (locale.language() == QLocale::C)
             text += QLatin1Char('.');
         else
             text += locale.decimalPoint();
-        text += QLatin1StringView(fractionDigits);
+        text += QLatin1StringView(fractionDigits.data(), qsizetype(fractionDigits.size()));
     }
     text += parsed.suffix;
     return text;

@@ -27,6 +27,18 @@ private slots:
         QTest::newRow("full-width digits") << QStringLiteral("\uff11\uff12");
         QTest::newRow("no-break space around") << QStringLiteral("\u00a012.5\u00a0");
         QTest::newRow("overflow") << QStringLiteral("1e999");
+        // Decimals that a division by a power of ten gives exactly, and those it would not.
+        QTest::newRow("one tenth") << QStringLiteral("0.1");
+        QTest::newRow("negative zero") << QStringLiteral("-0.000");
+        QTest::newRow("point last") << QStringLiteral("5.");
+        QTest::newRow("point first") << QStringLiteral("-.25");
+        QTest::newRow("point alone") << QStringLiteral(".");
+        QTest::newRow("two points") << QStringLiteral("1.2.3");
+        QTest::newRow("two signs") << QStringLiteral("+-1");
+        QTest::newRow("fifteen digits") << QStringLiteral("9.99999999999999");
+        QTest::newRow("fifteen decimals") << QStringLiteral("0.123456789012345");
+        QTest::newRow("sixteen digits") << QStringLiteral("0.3000000000000001");
+        QTest::newRow("seventeen digits") << QStringLiteral("9007199254740993");
     }
 
     void keepsTheTextAndReadsItAsTheCLocaleDoes()
