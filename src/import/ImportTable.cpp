@@ -42,5 +42,9 @@ std::optional<QStringView> ImportTable::cellView(int line, int column) const
         return std::nullopt;
     if (column > m_fieldCounts[line - 1])
         return QStringView();
-    return m_text.piece(line - 1, column - 1).trimmed();
+    const QStringView piece = m_text.piece(line - 1, column - 1);
+    // Most cells have no blanks around them: they are not trimmed at all.
+    if (piece.isEmpty() || (!piece.front().isSpace() && !piece.back().isSpace()))
+        return piece;
+    return piece.trimmed();
 }
