@@ -25,11 +25,22 @@ public:
     std::optional<AppError> read(const QString& path, const Progress& progress = {});
 
     qsizetype lineCount() const { return qsizetype(m_lineStart.size()); }
-    QStringView line(qsizetype line) const;
-    qsizetype commaCount(qsizetype line) const;
+    QStringView line(qsizetype line) const
+    {
+        return QStringView(m_text).mid(m_lineStart[line], m_lineEnd[line] - m_lineStart[line]);
+    }
+    qsizetype commaCount(qsizetype line) const { return m_firstComma[line + 1] - m_firstComma[line]; }
     // The text between comma piece-1 and comma piece of a line (0-based, up to
-    // commaCount): the pieces a split at every comma gives.
-    QStringView piece(qsizetype line, qsizetype piece) const;
+    // commaCount): the pieces a split at every comma gives. Inline: a large study is
+    // millions of pieces.
+    QStringView piece(qsizetype line, qsizetype piece) const
+    {
+        const qsizetype first = m_firstComma[line];
+        const qsizetype count = m_firstComma[line + 1] - first;
+        const qsizetype begin = piece == 0 ? m_lineStart[line] : m_commas[first + piece - 1] + 1;
+        const qsizetype end = piece == count ? m_lineEnd[line] : m_commas[first + piece];
+        return QStringView(m_text.constData() + begin, end - begin);
+    }
 
 private:
     void setText(QString text, const Progress& progress = {});

@@ -2,19 +2,21 @@
 
 #include "common/NumberText.h"
 
-#include <algorithm>
 
 static_assert(sizeof(StudyCell) == 16);
 
 void StudyCell::assign(QStringView text)
 {
-    const bool fits = text.size() <= inlineCapacity
-        && std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
-    if (fits) {
-        for (qsizetype i = 0; i < text.size(); ++i)
+    if (text.size() <= inlineCapacity) {
+        qsizetype i = 0;
+        while (i < text.size() && text[i].unicode() < 0x100) {
             m_bytes[i] = char(text[i].unicode());
-        m_bytes[tagAt] = char(text.size());
-        return;
+            ++i;
+        }
+        if (i == text.size()) {
+            m_bytes[tagAt] = char(text.size());
+            return;
+        }
     }
     QString* heap = new QString(text.toString());
     std::memcpy(m_bytes, &heap, sizeof heap);

@@ -34,6 +34,14 @@ public:
         }
         return *this;
     }
+    // The import stores millions of cells straight from the file's text.
+    StudyCell& operator=(QStringView text)
+    {
+        release();
+        assign(text);
+        return *this;
+    }
+    StudyCell& operator=(const QString& text) { return *this = QStringView(text); }
     ~StudyCell() { release(); }
 
     QString text() const;
