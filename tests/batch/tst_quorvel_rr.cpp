@@ -1,7 +1,7 @@
 // quorvel-rr as a user runs it: a process with arguments, standard output, standard
 // error and an exit status. The expected results are computed here from the readings
 // of the generated file, by the average-and-range method written out plainly.
-#include "PdfInspector.h"
+#include "PdfPageReader.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -422,7 +422,7 @@ private slots:
                                          path(QStringLiteral("study.tpl")), QStringLiteral("--pdf"), pdf}
                              + sheets);
         QCOMPARE(done.exitCode, 0);
-        const PdfInspector inspector(pdf);
+        const PdfPageReader inspector(pdf);
         QVERIFY(inspector.isValid());
         QCOMPARE(inspector.pageCount(), pages);
     }

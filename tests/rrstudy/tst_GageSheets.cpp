@@ -4,7 +4,7 @@
 #include "rrstudy/StudyInformation.h"
 #include "rrstudy/modRR.h"
 
-#include "PdfInspector.h"
+#include "PdfPageReader.h"
 #include "RecordingPrintTarget.h"
 #include "shell/PdfPrintTarget.h"
 
@@ -504,7 +504,7 @@ void tst_GageSheets::sheetsGoIntoARealPdfAsPages()
         choice.inTolerance = true;
         PrintStudySheets(sheet, 1, choice, studyOf(4), StudyInformation(), limits);
     }
-    const PdfInspector inspector(path);
+    const PdfPageReader inspector(path);
     QVERIFY(inspector.isValid());
     QCOMPARE(inspector.pageCount(), 4);  // summary, then features 1, 4 and 2
 }

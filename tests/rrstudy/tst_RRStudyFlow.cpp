@@ -1,7 +1,7 @@
 // The Gage R&R study from end to end, as a user works it: the "RR" tool button, Import
 // with a CMM file, the import window's Process, the tree, and the summary printed.
 #include "ImportTestFiles.h"
-#include "PdfInspector.h"
+#include "PdfPageReader.h"
 #include "ScriptedDialogs.h"
 #include "TestSettings.h"
 #include "rrstudy/modRR.h"
@@ -101,7 +101,7 @@ void tst_RRStudyFlow::fromToolButtonToPrintedSummary()
     answers.queueFileName(pdf);
     QTest::mouseClick(study->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
 
-    const PdfInspector printed(pdf);
+    const PdfPageReader printed(pdf);
     QVERIFY(printed.isValid());
     QCOMPARE(printed.pageCount(), 1);
 }

@@ -2,7 +2,7 @@
 #include "shell/Printing.h"
 #include "shell/frmMain.h"
 
-#include "PdfInspector.h"
+#include "PdfPageReader.h"
 #include "RecordingPrintTarget.h"
 #include "ScriptedDialogs.h"
 #include "TestSettings.h"
@@ -303,7 +303,7 @@ void tst_PrintForm::withoutAPrinterEachCopyIsAPdfWithThePanelInPlace()
     // The PDF's pages have a quarter-inch margin.
     const QRectF expected = expectedPlace().translated(18, 18);
     for (const QString& name : {QStringLiteral("triangle-1.pdf"), QStringLiteral("triangle-2.pdf")}) {
-        const PdfInspector pdf(folder.filePath(name));
+        const PdfPageReader pdf(folder.filePath(name));
         QVERIFY(pdf.isValid());
         QCOMPARE(pdf.pageCount(), 1);
         const QList<QRectF> images = pdf.imagePlacements(0);

@@ -1,7 +1,7 @@
 #include "shell/PdfPrintTarget.h"
 #include "shell/Printing.h"
 
-#include "PdfInspector.h"
+#include "PdfPageReader.h"
 #include "RecordingPrintTarget.h"
 #include "ScriptedDialogs.h"
 
@@ -80,7 +80,7 @@ void tst_PrintTarget::pdfFileNamesFollowTheDocumentCount()
     QCOMPARE(pdfFiles(), files);
     QCOMPARE(target.writtenFiles().size(), documents);
     for (const QString& file : files)
-        QCOMPARE(PdfInspector(path(file)).pageCount(), 1);
+        QCOMPARE(PdfPageReader(path(file)).pageCount(), 1);
 }
 
 void tst_PrintTarget::pdfHasAPagePerNewPage()
@@ -91,7 +91,7 @@ void tst_PrintTarget::pdfHasAPagePerNewPage()
     QVERIFY(target.newPage());
     QVERIFY(target.endDocument());
 
-    const PdfInspector pdf(path(QStringLiteral("pages.pdf")));
+    const PdfPageReader pdf(path(QStringLiteral("pages.pdf")));
     QVERIFY(pdf.isValid());
     QCOMPARE(pdf.pageCount(), 3);
     QCOMPARE(pdf.pageSize(2).toSize(), target.paperRect().size().toSize());
@@ -108,7 +108,7 @@ void tst_PrintTarget::pdfDrawsInPointsFromThePrintableArea()
     target.painter().drawImage(QRectF(100, 200, 144, 72), picture);
     QVERIFY(target.endDocument());
 
-    const PdfInspector pdf(path(QStringLiteral("offset.pdf")));
+    const PdfPageReader pdf(path(QStringLiteral("offset.pdf")));
     QCOMPARE(pdf.pageCount(), 2);
     const QPointF margin = -target.paperRect().topLeft();
     QVERIFY(margin.x() > 0 && margin.y() > 0);

@@ -1,4 +1,4 @@
-#include "PdfInspector.h"
+#include "PdfPageReader.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -29,7 +29,7 @@ QByteArray inflate(const QByteArray& deflated)
 
 } // namespace
 
-PdfInspector::PdfInspector(const QString& fileName)
+PdfPageReader::PdfPageReader(const QString& fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
@@ -56,7 +56,7 @@ PdfInspector::PdfInspector(const QString& fileName)
     m_valid = true;
 }
 
-QByteArray PdfInspector::objectBody(int number) const
+QByteArray PdfPageReader::objectBody(int number) const
 {
     const auto offset = m_objectOffsets.find(number);
     if (offset == m_objectOffsets.end())
@@ -65,7 +65,7 @@ QByteArray PdfInspector::objectBody(int number) const
     return m_data.mid(*offset, end < 0 ? -1 : end - *offset);
 }
 
-QByteArray PdfInspector::streamOf(int number) const
+QByteArray PdfPageReader::streamOf(int number) const
 {
     const QByteArray body = objectBody(number);
     qsizetype start = body.indexOf("stream");
@@ -79,7 +79,7 @@ QByteArray PdfInspector::streamOf(int number) const
     return body.left(start).contains("/FlateDecode") ? inflate(raw) : raw;
 }
 
-PdfInspector::Page PdfInspector::readPage(int number) const
+PdfPageReader::Page PdfPageReader::readPage(int number) const
 {
     Page page;
     const QByteArray dictionary = objectBody(number);

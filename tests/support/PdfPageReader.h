@@ -10,10 +10,10 @@
 // Reads back a PDF file written by Qt, far enough for tests: its pages in order, each
 // page's size and where its images were placed. Positions are in points from the
 // paper's top-left corner, y downwards, as on the printed sheet.
-class PdfInspector
+class PdfPageReader
 {
 public:
-    explicit PdfInspector(const QString& fileName);
+    explicit PdfPageReader(const QString& fileName);
 
     bool isValid() const { return m_valid; }
     int pageCount() const { return int(m_pages.size()); }
