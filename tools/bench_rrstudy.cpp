@@ -7,7 +7,7 @@
 #include "rrstudy/StudyInformation.h"
 #include "rrstudy/frmRR.h"
 #include "rrstudy/modRR.h"
-#include "shell/PdfPrintTarget.h"
+#include "printing/PdfPrintTarget.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -5,9 +5,9 @@
 #include "rrstudy/SheetPainter.h"
 #include "rrstudy/StudyInformation.h"
 #include "rrstudy/modRR.h"
-#include "shell/PdfPrintTarget.h"
+#include "printing/PdfPrintTarget.h"
 #include "shell/frmMain.h"
-#include "shell/frmPrinter.h"
+#include "printing/frmPrinter.h"
 
 #include "ImportTestFiles.h"
 #include "import/ImportFile.h"

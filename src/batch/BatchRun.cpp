@@ -11,7 +11,7 @@
 #include "rrstudy/SheetPainter.h"
 #include "rrstudy/ToleranceLimits.h"
 #include "rrstudy/modRR.h"
-#include "shell/PdfPrintTarget.h"
+#include "printing/PdfPrintTarget.h"
 
 #include <QDir>
 #include <QTextStream>

@@ -1,6 +1,6 @@
 #include "rrstudy/SheetPainter.h"
 
-#include "shell/PrintTarget.h"
+#include "printing/PrintTarget.h"
 
 #include <QPainter>
 

@@ -12,9 +12,9 @@
 #include "rrstudy/ToleranceLimits.h"
 #include "rrstudy/frmRRinfo.h"
 #include "rrstudy/modRR.h"
-#include "shell/PrinterChoice.h"
-#include "shell/Printing.h"
-#include "shell/frmPrinter.h"
+#include "printing/PrinterChoice.h"
+#include "printing/Printing.h"
+#include "printing/frmPrinter.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,10 +2,10 @@
 
 #include "common/Dialogs.h"
 #include "common/Twips.h"
-#include "shell/PrintTarget.h"
-#include "shell/PrinterChoice.h"
-#include "shell/Printing.h"
-#include "shell/frmPrinter.h"
+#include "printing/PrintTarget.h"
+#include "printing/PrinterChoice.h"
+#include "printing/Printing.h"
+#include "printing/frmPrinter.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -6,7 +6,7 @@
 
 #include "PdfPageReader.h"
 #include "RecordingPrintTarget.h"
-#include "shell/PdfPrintTarget.h"
+#include "printing/PdfPrintTarget.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -5,7 +5,7 @@
 #include "ScriptedDialogs.h"
 #include "TestSettings.h"
 #include "rrstudy/modRR.h"
-#include "shell/Printing.h"
+#include "printing/Printing.h"
 #include "shell/frmMain.h"
 
 #include <QAction>

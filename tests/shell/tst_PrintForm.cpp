@@ -1,5 +1,5 @@
 #include "shell/CalculatorFrame.h"
-#include "shell/Printing.h"
+#include "printing/Printing.h"
 #include "shell/frmMain.h"
 
 #include "PdfPageReader.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/PrintTarget.h"
-#include "shell/Printing.h"
+#include "printing/PrintTarget.h"
+#include "printing/Printing.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,5 +1,5 @@
-#include "shell/PdfPrintTarget.h"
-#include "shell/Printing.h"
+#include "printing/PdfPrintTarget.h"
+#include "printing/Printing.h"
 
 #include "PdfPageReader.h"
 #include "RecordingPrintTarget.h"

@@ -1,4 +1,4 @@
-#include "shell/PdfPrintTarget.h"
+#include "printing/PdfPrintTarget.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "shell/PrinterChoice.h"
+#include "printing/PrinterChoice.h"
 
 PrinterChoice& printerChoice()
 {

@@ -1,4 +1,4 @@
-#include "shell/PrintTarget.h"
+#include "printing/PrintTarget.h"
 
 #include <QFont>
 #include <QPagedPaintDevice>

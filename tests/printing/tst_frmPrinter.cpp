@@ -1,5 +1,5 @@
-#include "shell/PrinterChoice.h"
-#include "shell/frmPrinter.h"
+#include "printing/PrinterChoice.h"
+#include "printing/frmPrinter.h"
 
 #include "RecordingPrintTarget.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/PrintTarget.h"
+#include "printing/PrintTarget.h"
 
 #include <QString>
 

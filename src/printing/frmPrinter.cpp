@@ -1,8 +1,8 @@
-#include "shell/frmPrinter.h"
+#include "printing/frmPrinter.h"
 
 #include "common/Twips.h"
-#include "shell/PrinterChoice.h"
-#include "shell/Printing.h"
+#include "printing/PrinterChoice.h"
+#include "printing/Printing.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
-#include "shell/Printing.h"
+#include "printing/Printing.h"
 
 #include "common/Dialogs.h"
-#include "shell/PdfPrintTarget.h"
+#include "printing/PdfPrintTarget.h"
 
 #include <QDir>
 #include <QFileInfo>
