@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CalculatorFrame.h"
+#include "frame/CalculatorFrame.h"
 
 // The angles, units and GD&T reference tool window.
 class frmRef : public CalculatorFrame

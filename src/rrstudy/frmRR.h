@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CalculatorFrame.h"
+#include "frame/CalculatorFrame.h"
 
 #include <QIcon>
 #include <QList>

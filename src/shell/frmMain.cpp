@@ -8,7 +8,7 @@
 #include "common/Twips.h"
 #include "reference/frmRef.h"
 #include "rrstudy/frmRR.h"
-#include "shell/CalculatorFrame.h"
+#include "frame/CalculatorFrame.h"
 #include "shell/HelpViewer.h"
 #include "shell/PlacementSettings.h"
 #include "shell/PlatformLauncher.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CalculatorFrame.h"
+#include "frame/CalculatorFrame.h"
 
 class QComboBox;
 class QLabel;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CalculatorFrame.h"
+#include "frame/CalculatorFrame.h"
 
 // The machine and part uncertainty tool window.
 class frmMPunc : public CalculatorFrame

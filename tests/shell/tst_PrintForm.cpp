@@ -1,4 +1,4 @@
-#include "shell/CalculatorFrame.h"
+#include "frame/CalculatorFrame.h"
 #include "printing/Printing.h"
 #include "shell/frmMain.h"
 

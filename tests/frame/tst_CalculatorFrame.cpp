@@ -1,4 +1,4 @@
-#include "shell/CalculatorFrame.h"
+#include "frame/CalculatorFrame.h"
 
 #include "common/Twips.h"
 

@@ -1,7 +1,7 @@
-#include "shell/CalculatorFrame.h"
+#include "frame/CalculatorFrame.h"
 
 #include "common/Twips.h"
-#include "shell/FrameLayout.h"
+#include "frame/FrameLayout.h"
 
 #include <QScrollBar>
 

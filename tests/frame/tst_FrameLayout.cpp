@@ -1,4 +1,4 @@
-#include "shell/FrameLayout.h"
+#include "frame/FrameLayout.h"
 
 #include <QTest>
 
