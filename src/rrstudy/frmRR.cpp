@@ -2,7 +2,7 @@
 
 #include "common/Dialogs.h"
 #include "common/NumberText.h"
-#include "common/Twips.h"
+#include "frame/PlaceControl.h"
 #include "import/ImportFile.h"
 #include "import/frmImport.h"
 #include "rrstudy/GageSheets.h"
@@ -57,15 +57,6 @@ int groupPicture(QChar key)
     return key == QLatin1Char('G') ? 1 : key == QLatin1Char('Y') ? 4 : 7;
 }
 
-template<typename T>
-T* placed(T* control, QWidget* parent, const char* name, double left, double top, double width, double height)
-{
-    control->setParent(parent);
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(Twips::rect(left, top, width, height));
-    return control;
-}
-
 } // namespace
 
 frmRR::frmRR(QWidget* parent) : CalculatorFrame(10575, 6975, parent)
@@ -97,17 +88,17 @@ void frmRR::createControls()
 {
     QWidget* panel = picture();
 
-    Label5 = placed(new QLabel(QStringLiteral("Gage Repeatability and Reproducibility Results")), panel, "Label5",
-                    2160, 120, 7935, 375);
+    Label5 = placeControl<QLabel>(panel, "Label5", 2160, 120, 7935, 375,
+                                  QStringLiteral("Gage Repeatability and Reproducibility Results"));
     QFont headingFont = Label5->font();
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.25);
     Label5->setFont(headingFont);
     Label5->setAlignment(Qt::AlignCenter);
-    Label4 = placed(new QLabel(QStringLiteral("Feature Tree")), panel, "Label4", 120, 330, 2055, 255);
+    Label4 = placeControl<QLabel>(panel, "Label4", 120, 330, 2055, 255, QStringLiteral("Feature Tree"));
 
     ImageList1 = loadTreePictures();
-    TreeView1 = placed(new QTreeWidget, panel, "TreeView1", 120, 600, 2055, 4815);
+    TreeView1 = placeControl<QTreeWidget>(panel, "TreeView1", 120, 600, 2055, 4815);
     TreeView1->setHeaderHidden(true);
     TreeView1->setColumnCount(1);
     TreeView1->setUniformRowHeights(true);
@@ -116,39 +107,40 @@ void frmRR::createControls()
     TreeView1->setTextElideMode(Qt::ElideNone);
     TreeView1->header()->setStretchLastSection(false);
 
-    picRR = placed(new QFrame, panel, "picRR", 2160, 600, 7935, 4815);
+    picRR = placeControl<QFrame>(panel, "picRR", 2160, 600, 7935, 4815);
     picRR->setFrameShape(QFrame::StyledPanel);
     picRR->setFrameShadow(QFrame::Sunken);
-    pic2 = placed(new SheetView, picRR, "pic2", 0, 0, 0, 0);
+    pic2 = placeControl<SheetView>(picRR, "pic2", 0, 0, 0, 0);
     pic2->setGeometry(picRR->contentsRect());
-    vspicrr = placed(new QScrollBar(Qt::Vertical), panel, "vspicrr", 10080, 600, 255, 4815);
+    vspicrr = placeControl<QScrollBar>(panel, "vspicrr", 10080, 600, 255, 4815, Qt::Vertical);
 
-    Frame4 = placed(new QGroupBox(QStringLiteral("Tolerance")), panel, "Frame4", 90, 5520, 4455, 1335);
-    Label1 = placed(new QLabel(QStringLiteral("Acceptable")), Frame4, "Label1", 120, 360, 1335, 240);
-    cmbAccept = placed(new QComboBox, Frame4, "cmbAccept", 120, 645, 1335, 330);
+    Frame4 = placeControl<QGroupBox>(panel, "Frame4", 90, 5520, 4455, 1335, QStringLiteral("Tolerance"));
+    Label1 = placeControl<QLabel>(Frame4, "Label1", 120, 360, 1335, 240, QStringLiteral("Acceptable"));
+    cmbAccept = placeControl<QComboBox>(Frame4, "cmbAccept", 120, 645, 1335, 330);
     cmbAccept->addItems(ToleranceLimits::acceptChoices());
-    Label2 = placed(new QLabel(QStringLiteral("Caution Range")), Frame4, "Label2", 1560, 360, 1335, 240);
-    lblCaution = placed(new QLabel, Frame4, "lblCaution", 1560, 645, 1335, 330);
+    Label2 = placeControl<QLabel>(Frame4, "Label2", 1560, 360, 1335, 240, QStringLiteral("Caution Range"));
+    lblCaution = placeControl<QLabel>(Frame4, "lblCaution", 1560, 645, 1335, 330);
     lblCaution->setFrameShape(QFrame::Panel);
     lblCaution->setFrameShadow(QFrame::Sunken);
     lblCaution->setAlignment(Qt::AlignCenter);
-    Label3 = placed(new QLabel(QStringLiteral("Unacceptable")), Frame4, "Label3", 3000, 360, 1335, 240);
-    cmbUnaccept = placed(new QComboBox, Frame4, "cmbUnaccept", 3000, 645, 1335, 330);
+    Label3 = placeControl<QLabel>(Frame4, "Label3", 3000, 360, 1335, 240, QStringLiteral("Unacceptable"));
+    cmbUnaccept = placeControl<QComboBox>(Frame4, "cmbUnaccept", 3000, 645, 1335, 330);
     cmbUnaccept->addItems(ToleranceLimits::unacceptChoices());
 
-    Frame3 = placed(new QGroupBox(QStringLiteral("File")), panel, "Frame3", 4635, 5520, 1515, 1335);
-    cmdImport = placed(new QPushButton(QStringLiteral("Import")), Frame3, "cmdImport", 120, 300, 1275, 435);
-    cmdRecalc = placed(new QPushButton(QStringLiteral("Recalculate")), Frame3, "cmdRecalc", 120, 780, 1275, 435);
+    Frame3 = placeControl<QGroupBox>(panel, "Frame3", 4635, 5520, 1515, 1335, QStringLiteral("File"));
+    cmdImport = placeControl<QPushButton>(Frame3, "cmdImport", 120, 300, 1275, 435, QStringLiteral("Import"));
+    cmdRecalc = placeControl<QPushButton>(Frame3, "cmdRecalc", 120, 780, 1275, 435, QStringLiteral("Recalculate"));
 
-    Frame2 = placed(new QGroupBox(QStringLiteral("Print Features")), panel, "Frame2", 6240, 5520, 2775, 1335);
-    ckIn = placed(new QCheckBox(QStringLiteral("In Tol.")), Frame2, "ckIn", 120, 270, 1575, 255);
-    ckOut = placed(new QCheckBox(QStringLiteral("Out of Tol.")), Frame2, "ckOut", 120, 525, 1575, 255);
-    ckSummary = placed(new QCheckBox(QStringLiteral("Summary")), Frame2, "ckSummary", 120, 780, 1575, 255);
-    ckSelectedOnly = placed(new QCheckBox(QStringLiteral("Selected Only")), Frame2, "ckSelectedOnly", 120, 1035,
-                            1575, 255);
-    cmdPrint = placed(new QPushButton(QStringLiteral("Print")), Frame2, "cmdPrint", 1755, 480, 900, 555);
+    Frame2 = placeControl<QGroupBox>(panel, "Frame2", 6240, 5520, 2775, 1335, QStringLiteral("Print Features"));
+    ckIn = placeControl<QCheckBox>(Frame2, "ckIn", 120, 270, 1575, 255, QStringLiteral("In Tol."));
+    ckOut = placeControl<QCheckBox>(Frame2, "ckOut", 120, 525, 1575, 255, QStringLiteral("Out of Tol."));
+    ckSummary = placeControl<QCheckBox>(Frame2, "ckSummary", 120, 780, 1575, 255, QStringLiteral("Summary"));
+    ckSelectedOnly = placeControl<QCheckBox>(Frame2, "ckSelectedOnly", 120, 1035, 1575, 255,
+                                             QStringLiteral("Selected Only"));
+    cmdPrint = placeControl<QPushButton>(Frame2, "cmdPrint", 1755, 480, 900, 555, QStringLiteral("Print"));
 
-    cmdRRinfo = placed(new QPushButton(QStringLiteral("Information")), panel, "cmdRRinfo", 9105, 5610, 1380, 1245);
+    cmdRRinfo =
+        placeControl<QPushButton>(panel, "cmdRRinfo", 9105, 5610, 1380, 1245, QStringLiteral("Information"));
 }
 
 void frmRR::Form_Load()

@@ -1,6 +1,6 @@
 #include "rrstudy/frmRRinfo.h"
 
-#include "common/Twips.h"
+#include "frame/PlaceControl.h"
 #include "rrstudy/StudyInformation.h"
 
 #include <QDateTimeEdit>
@@ -27,25 +27,19 @@ double rowTop(int row)
 
 void addLabel(QWidget* parent, const QString& text, double left, int row)
 {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(Twips::rect(left, rowTop(row) + 30, 1215, 255));
+    placeControl<QLabel>(parent, nullptr, left, rowTop(row) + 30, 1215, 255, text);
 }
 
 QLineEdit* addTextBox(QWidget* parent, const char* name, double left, int row, double width = boxWidth)
 {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(Twips::rect(left, rowTop(row), width, boxHeight));
-    return box;
+    return placeControl<QLineEdit>(parent, name, left, rowTop(row), width, boxHeight);
 }
 
 QDateTimeEdit* addPicker(QWidget* parent, const char* name, const QString& format, double left, int row)
 {
-    auto* picker = new QDateTimeEdit(parent);
-    picker->setObjectName(QLatin1String(name));
+    auto* picker = placeControl<QDateTimeEdit>(parent, name, left, rowTop(row), boxWidth, boxHeight);
     picker->setDisplayFormat(format);
     picker->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    picker->setGeometry(Twips::rect(left, rowTop(row), boxWidth, boxHeight));
     return picker;
 }
 
@@ -104,13 +98,11 @@ void frmRRinfo::createControls()
     addLabel(this, QStringLiteral("End Time:"), rightLabel, 7);
     DTetime = addPicker(this, "DTetime", QStringLiteral("hh:mm:ss AP"), rightBox, 7);
 
-    cmdSave = new QPushButton(QStringLiteral("Save"), this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdSave->setGeometry(Twips::rect(rightBox - 1335, rowTop(8) + 90, 1215, 420));
+    cmdSave = placeControl<QPushButton>(this, "cmdSave", rightBox - 1335, rowTop(8) + 90, 1215, 420,
+                                        QStringLiteral("Save"));
     cmdSave->setAutoDefault(false);
-    cmdExit = new QPushButton(QStringLiteral("Exit"), this);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    cmdExit->setGeometry(Twips::rect(rightBox + boxWidth - 1215, rowTop(8) + 90, 1215, 420));
+    cmdExit = placeControl<QPushButton>(this, "cmdExit", rightBox + boxWidth - 1215, rowTop(8) + 90, 1215, 420,
+                                        QStringLiteral("Exit"));
     cmdExit->setAutoDefault(false);
 }
 

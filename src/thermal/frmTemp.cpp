@@ -1,6 +1,6 @@
 #include "thermal/frmTemp.h"
 
-#include "common/Twips.h"
+#include "frame/PlaceControl.h"
 #include "thermal/MaterialTable.h"
 #include "thermal/TemperatureConversion.h"
 #include "thermal/ThermalExpansion.h"
@@ -16,27 +16,13 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include <utility>
 
 namespace {
-
-// Creates a control on its container at a place given in twips, named when the
-// window refers to it.
-template <typename Control, typename... Arguments>
-Control* place(QWidget* parent, const char* name, double left, double top, double width,
-               double height, Arguments&&... arguments)
-{
-    auto* control = new Control(std::forward<Arguments>(arguments)..., parent);
-    if (name)
-        control->setObjectName(QLatin1String(name));
-    control->setGeometry(Twips::rect(left, top, width, height));
-    return control;
-}
 
 QLabel* caption(QWidget* parent, const QString& text, double left, double top, double width,
                 Qt::Alignment alignment = Qt::AlignLeft)
 {
-    auto* label = place<QLabel>(parent, nullptr, left, top, width, 255, text);
+    auto* label = placeControl<QLabel>(parent, nullptr, left, top, width, 255, text);
     label->setAlignment(alignment | Qt::AlignVCenter);
     return label;
 }
@@ -44,7 +30,7 @@ QLabel* caption(QWidget* parent, const QString& text, double left, double top, d
 // A label that shows a result in a sunken box, selectable so it can be copied.
 QLabel* resultBox(QWidget* parent, const char* name, double left, double top, double width)
 {
-    auto* label = place<QLabel>(parent, name, left, top, width, 315);
+    auto* label = placeControl<QLabel>(parent, name, left, top, width, 315);
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     label->setAutoFillBackground(true);
     label->setBackgroundRole(QPalette::Base);
@@ -59,16 +45,16 @@ frmTemp::frmTemp(QWidget* parent) : CalculatorFrame(10575, 6975, parent)
 {
     setObjectName(QStringLiteral("frmTemp"));
 
-    auto* frame = place<QFrame>(picture(), "Frame1", 120, 120, 10335, 6735);
+    auto* frame = placeControl<QFrame>(picture(), "Frame1", 120, 120, 10335, 6735);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    SSTab1 = place<QTabWidget>(frame, "SSTab1", 120, 120, 10095, 6495);
+    SSTab1 = placeControl<QTabWidget>(frame, "SSTab1", 120, 120, 10095, 6495);
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tabThermalExpansion"));
     SSTab1->addTab(page, QStringLiteral("Thermal Expansion"));
 
     createConversionFrame(page);
     createExpansionFrame(page);
-    place<QLabel>(page, "lblFootnote", 120, 5730, 9780, 255,
+    placeControl<QLabel>(page, "lblFootnote", 120, 5730, 9780, 255,
                   QStringLiteral("Expansion calculations are approximations, actual results "
                                  "may vary. "));
 
@@ -78,48 +64,48 @@ frmTemp::frmTemp(QWidget* parent) : CalculatorFrame(10575, 6975, parent)
 
 void frmTemp::createConversionFrame(QWidget* page)
 {
-    auto* frame = place<QGroupBox>(page, nullptr, 120, 120, 9780, 1560,
+    auto* frame = placeControl<QGroupBox>(page, nullptr, 120, 120, 9780, 1560,
                                    QStringLiteral("Temperature Conversion"));
-    optFTC = place<QRadioButton>(
+    optFTC = placeControl<QRadioButton>(
         frame, "optFTC", 240, 300, 6600, 285,
         QStringLiteral("Fahrenheit to Centigrade     [  ( ( 5 x ( degrees F - 32 ) ) / 9  ]"));
-    optCTF = place<QRadioButton>(
+    optCTF = placeControl<QRadioButton>(
         frame, "optCTF", 240, 600, 6600, 285,
         QStringLiteral("Centigrade to Fahrenheit     [  ( ( 9 x degrees C ) / 5 )  + 32  ]"));
     optFTC->setChecked(true);
 
     caption(frame, QStringLiteral("Temperature:"), 240, 1050, 1200);
-    txtTemp = place<QLineEdit>(frame, "txtTemp", 1500, 1020, 1335, 315);
+    txtTemp = placeControl<QLineEdit>(frame, "txtTemp", 1500, 1020, 1335, 315);
     caption(frame, QStringLiteral("Result:"), 3120, 1050, 720);
     lblConResult = resultBox(frame, "lblConResult", 3900, 1020, 1695);
 
     cmdTCConvert =
-        place<QPushButton>(frame, "cmdTCConvert", 7920, 300, 1620, 420, QStringLiteral("Convert"));
+        placeControl<QPushButton>(frame, "cmdTCConvert", 7920, 300, 1620, 420, QStringLiteral("Convert"));
     cmdTCClear =
-        place<QPushButton>(frame, "cmdTCClear", 7920, 840, 1620, 420, QStringLiteral("Clear"));
+        placeControl<QPushButton>(frame, "cmdTCClear", 7920, 840, 1620, 420, QStringLiteral("Clear"));
 }
 
 void frmTemp::createExpansionFrame(QWidget* page)
 {
-    auto* frame = place<QGroupBox>(page, nullptr, 120, 1800, 9780, 3840,
+    auto* frame = placeControl<QGroupBox>(page, nullptr, 120, 1800, 9780, 3840,
                                    QStringLiteral("Calculate Expansion"));
 
     auto* material =
-        place<QGroupBox>(frame, nullptr, 240, 300, 5520, 900, QStringLiteral("Material"));
-    cmbMaterial = place<QComboBox>(material, "cmbMaterial", 180, 390, 3000, 315);
+        placeControl<QGroupBox>(frame, nullptr, 240, 300, 5520, 900, QStringLiteral("Material"));
+    cmbMaterial = placeControl<QComboBox>(material, "cmbMaterial", 180, 390, 3000, 315);
     caption(material, QStringLiteral("Approx."), 3240, 420, 780, Qt::AlignRight);
     txtMat = resultBox(material, "txtMat", 4080, 390, 1200);
 
     // The arrow stands between the material's coefficient and the coefficient box it
     // copies into.
-    cmdXfer = place<QToolButton>(frame, "cmdXfer", 4620, 1380, 600, 420);
+    cmdXfer = placeControl<QToolButton>(frame, "cmdXfer", 4620, 1380, 600, 420);
     cmdXfer->setIcon(QIcon(QStringLiteral(":/thermal/xfer.svg")));
     cmdXfer->setIconSize(Twips::size(360, 360));
     cmdXfer->setToolTip(QStringLiteral("Use this coefficient"));
 
     const auto inputRow = [frame](const QString& text, const char* name, double top) {
         caption(frame, text, 240, top + 30, 3960, Qt::AlignRight);
-        return place<QLineEdit>(frame, name, 4320, top, 1200, 315);
+        return placeControl<QLineEdit>(frame, name, 4320, top, 1200, 315);
     };
     txtCOE = inputRow(QStringLiteral("Coefficient of Expansion:"), "txtCOE", 1980);
     Label6 = caption(frame, QStringLiteral("ppm/deg. F"), 5580, 2010, 1200);
@@ -129,17 +115,17 @@ void frmTemp::createExpansionFrame(QWidget* page)
         inputRow(QStringLiteral("Diameter or distance from datum to feature"), "txtDistance", 2940);
 
     auto* lengthUnits =
-        place<QGroupBox>(frame, nullptr, 6960, 300, 2580, 600, QStringLiteral("Measurement Units"));
-    optmumm = place<QRadioButton>(lengthUnits, "optmumm", 240, 270, 960, 255, QStringLiteral("mm"));
+        placeControl<QGroupBox>(frame, nullptr, 6960, 300, 2580, 600, QStringLiteral("Measurement Units"));
+    optmumm = placeControl<QRadioButton>(lengthUnits, "optmumm", 240, 270, 960, 255, QStringLiteral("mm"));
     optmuin =
-        place<QRadioButton>(lengthUnits, "optmuin", 1320, 270, 960, 255, QStringLiteral("in"));
+        placeControl<QRadioButton>(lengthUnits, "optmuin", 1320, 270, 960, 255, QStringLiteral("in"));
     optmuin->setChecked(true);
 
-    auto* degreeUnits = place<QGroupBox>(frame, nullptr, 6960, 1020, 2580, 840,
+    auto* degreeUnits = placeControl<QGroupBox>(frame, nullptr, 6960, 1020, 2580, 840,
                                          QStringLiteral("Temperature Units"));
-    opttuf = place<QRadioButton>(degreeUnits, "opttuf", 240, 270, 2160, 255,
+    opttuf = placeControl<QRadioButton>(degreeUnits, "opttuf", 240, 270, 2160, 255,
                                  QStringLiteral("Fahrenheit"));
-    opttuc = place<QRadioButton>(degreeUnits, "opttuc", 240, 540, 2160, 255,
+    opttuc = placeControl<QRadioButton>(degreeUnits, "opttuc", 240, 540, 2160, 255,
                                  QStringLiteral("Centigrade"));
     opttuf->setChecked(true);
 
@@ -149,9 +135,9 @@ void frmTemp::createExpansionFrame(QWidget* page)
     lblNew = resultBox(frame, "lblNew", 6960, 2880, 2580);
 
     cmdCEcalc =
-        place<QPushButton>(frame, "cmdCEcalc", 6960, 3300, 1230, 420, QStringLiteral("Calculate"));
+        placeControl<QPushButton>(frame, "cmdCEcalc", 6960, 3300, 1230, 420, QStringLiteral("Calculate"));
     cmdCEclear =
-        place<QPushButton>(frame, "cmdCEclear", 8310, 3300, 1230, 420, QStringLiteral("Clear"));
+        placeControl<QPushButton>(frame, "cmdCEclear", 8310, 3300, 1230, 420, QStringLiteral("Clear"));
 }
 
 void frmTemp::connectHandlers()

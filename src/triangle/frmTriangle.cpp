@@ -1,6 +1,7 @@
 #include "triangle/frmTriangle.h"
 
 #include "common/Twips.h"
+#include "frame/PlaceControl.h"
 #include "triangle/FormulaPanel.h"
 #include "triangle/LineControl.h"
 #include "triangle/TriangleSolver.h"
@@ -161,15 +162,7 @@ QLabel* makeLabel(const char* name, const char* caption, QWidget* parent)
     return label;
 }
 
-QPushButton* makeButton(const char* name, const QString& caption, const QRect& geometry, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    return button;
-}
-
-void place(QWidget* widget, QPointF twips)
+void moveToTwips(QWidget* widget, QPointF twips)
 {
     widget->move(Twips::point(twips.x(), twips.y()));
 }
@@ -180,9 +173,7 @@ frmTriangle::frmTriangle(QWidget* parent) : CalculatorFrame(10575, 6975, parent)
 {
     setObjectName(QStringLiteral("frmTriangle"));
 
-    Frame1 = new QGroupBox(picture());
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(Twips::rect(120, 0, 10455, 6855));
+    Frame1 = placeControl<QGroupBox>(picture(), "Frame1", 120, 0, 10455, 6855);
 
     createButtons();
     createDrawingArea();
@@ -203,7 +194,7 @@ frmTriangle::frmTriangle(QWidget* parent) : CalculatorFrame(10575, 6975, parent)
 void frmTriangle::createButtons()
 {
     const auto orientationButton = [this](const char* name, int number, double top) {
-        QPushButton* button = makeButton(name, QString(), Twips::rect(120, top, 1335, 1335), Frame1);
+        auto* button = placeControl<QPushButton>(Frame1, name, 120, top, 1335, 1335);
         button->setIcon(QIcon(QStringLiteral(":/triangle/orientation%1.svg").arg(number)));
         button->setIconSize(button->size() - QSize(14, 14));
         return button;
@@ -212,16 +203,14 @@ void frmTriangle::createButtons()
     cmdTri2 = orientationButton("cmdTri2", 2, 1560);
     cmdTri3 = orientationButton("cmdTri3", 3, 2880);
     cmdTri4 = orientationButton("cmdTri4", 4, 4200);
-    cmdTriForm = makeButton("cmdTriForm", QStringLiteral("Formulas"), Twips::rect(120, 5640, 1335, 375), Frame1);
-    cmdTriCalc = makeButton("cmdTriCalc", QStringLiteral("Calculate"), Twips::rect(120, 6000, 1335, 375), Frame1);
-    cmdTriClear = makeButton("cmdTriClear", QStringLiteral("Clear"), Twips::rect(120, 6360, 1335, 375), Frame1);
+    cmdTriForm = placeControl<QPushButton>(Frame1, "cmdTriForm", 120, 5640, 1335, 375, QStringLiteral("Formulas"));
+    cmdTriCalc = placeControl<QPushButton>(Frame1, "cmdTriCalc", 120, 6000, 1335, 375, QStringLiteral("Calculate"));
+    cmdTriClear = placeControl<QPushButton>(Frame1, "cmdTriClear", 120, 6360, 1335, 375, QStringLiteral("Clear"));
 }
 
 void frmTriangle::createDrawingArea()
 {
-    Picture2 = new QWidget(Frame1);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setGeometry(Twips::rect(1560, 240, 8775, 6495));
+    Picture2 = placeControl<QWidget>(Frame1, "Picture2", 1560, 240, 8775, 6495);
     // Its own roles, not the panel's button face it would inherit: the labels on it
     // take their white from WindowText.
     Picture2->setBackgroundRole(QPalette::Window);
@@ -238,7 +227,7 @@ void frmTriangle::createDrawingArea()
     instructionFont.setBold(true);
     lblInstructions->setFont(instructionFont);
     lblInstructions->adjustSize();
-    place(lblInstructions, {120, 120});
+    moveToTwips(lblInstructions, {120, 120});
 
     for (std::size_t i = 0; i < m_lines.size(); ++i)
         m_lines[i] = new LineControl(QStringLiteral("Line%1").arg(i + 1), lineSpans[i].from,
@@ -337,15 +326,15 @@ void frmTriangle::selectOrientation(int index)
     for (int line : orientation.lines)
         m_lines[line - 1]->show();
     const auto placeLabelled = [](QLabel* label, QLineEdit* box, const LabelledBox& where) {
-        place(label, where.label);
-        place(box, where.box);
+        moveToTwips(label, where.label);
+        moveToTwips(box, where.box);
     };
     placeLabelled(lblA, txtA, orientation.angleA);
     placeLabelled(lblB, txtB, orientation.angleB);
     placeLabelled(lblsa, txtsa, orientation.sideA);
     placeLabelled(lblsb, txtsb, orientation.sideB);
     placeLabelled(lblsc, txtsc, orientation.sideC);
-    place(lblC, orientation.rightAngle);
+    moveToTwips(lblC, orientation.rightAngle);
     ShowValueFields();
 }
 
