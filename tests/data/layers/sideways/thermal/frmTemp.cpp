@@ -1,0 +1,1 @@
+#include "triangle/TriangleSolver.h"
