@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -153,6 +154,28 @@ bool shootTriangle(frmMain& window, const QDir& output, QTextStream& out)
     return true;
 }
 
+// The temperature window in a main window too small for it, scrolled to the bottom and
+// then widened: the panel stays where the bar says. The window is left as it was.
+bool shootScrolledThenWidened(frmMain& window, const QDir& output, QTextStream& out)
+{
+    auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("tbToolBar"));
+    auto* temperature = window.findChild<QAction*>(QStringLiteral("Temperature"));
+    QTest::mouseClick(toolBar->widgetForAction(temperature), Qt::LeftButton);
+    const QSize size = window.size();
+    window.resize(640, 420);
+    QTest::qWait(20);
+    QWidget* tool = window.toolWindow(QStringLiteral("Temperature"));
+    auto* bar = tool->findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+    bar->setValue(bar->maximum());
+    window.resize(size.width(), 420);
+    QTest::qWait(20);
+    const QString name = QStringLiteral("temperature-scrolled-widened.png");
+    const bool saved = save(window, output, name, out);
+    window.resize(size);
+    QTest::qWait(20);
+    return saved;
+}
+
 // The printer dialog as the Print Form action shows it.
 bool shootPrinterDialog(const QDir& output, QTextStream& out)
 {
@@ -208,7 +231,8 @@ int main(int argc, char** argv)
 
     auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("tbToolBar"));
     QTextStream out(stdout);
-    if (!shootTriangle(window, output, out) || !shootPrinterDialog(output, out))
+    if (!shootTriangle(window, output, out) || !shootPrinterDialog(output, out) ||
+        !shootScrolledThenWidened(window, output, out))
         return 1;
     for (const Shot& shot : shots) {
         auto* action = window.findChild<QAction*>(QLatin1String(shot.toolKey));

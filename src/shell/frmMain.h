@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
+#include <QRect>
 
 class HelpViewer;
 class QAction;
@@ -60,7 +61,8 @@ private:
     void loadToolWindows();
     void showToolWindow(const QString& key);
     void runButton8Action();
-    void showHelp();
+    void showHelp(const QString& topic);
+    QString activeToolKey() const;
     void printForm();
     void restorePlacement();
 
@@ -76,6 +78,9 @@ private:
     QLabel* m_panelTime = nullptr;
     QList<QIcon> imlToolbarIcons;
     QList<ToolWindow> m_toolWindows;
+    // The placement read from the settings, and the pixels it was shown at.
+    QRectF m_placementRead;
+    QRect m_placementShown;
     QString m_helpFolder;
     HelpViewer* m_helpViewer = nullptr;
 };

@@ -1,9 +1,12 @@
 #include "frame/CalculatorFrame.h"
 
 #include "common/Twips.h"
+#include "frame/ResultBox.h"
 
+#include <QApplication>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 // The frame on a real widget tree: the panel and bars follow the client area in
 // pixels (15 twips each).
@@ -19,6 +22,9 @@ private slots:
     void barValueMovesThePanel();
     void barsKeepTheirValueWhileHidden();
     void minimisedMainWindowChangesNothing();
+    void resizeWhileScrolledKeepsBarAndPanelTogether();
+    void wheelScrollsThePanel();
+    void resultsShowTheirStartAndLookReadOnly();
 
 private:
     QWidget* m_window = nullptr;
@@ -94,6 +100,45 @@ void tst_CalculatorFrame::minimisedMainWindowChangesNothing()
     QCOMPARE(picture()->pos(), before);
     QVERIFY(!bar("HScroll1")->isVisible());
     QVERIFY(!bar("VScroll1")->isVisible());
+}
+
+void tst_CalculatorFrame::resizeWhileScrolledKeepsBarAndPanelTogether()
+{
+    m_frame->resize(600, 300);
+    bar("VScroll1")->setValue(bar("VScroll1")->maximum());
+    m_frame->resize(1000, 300); // wider: the range stays
+    QCOMPARE(picture()->y(), -Twips::toPixels(6975 - 4500));
+    m_frame->resize(1000, 400); // taller: the range shrinks, the value with it
+    QCOMPARE(bar("VScroll1")->value(), 6975 - 6000);
+    QCOMPARE(picture()->y(), -Twips::toPixels(6975 - 6000));
+}
+
+void tst_CalculatorFrame::wheelScrollsThePanel()
+{
+    m_frame->resize(600, 400);
+    const auto notchDown = [this](Qt::KeyboardModifiers modifiers) {
+        QWheelEvent wheel(QPointF(9, 9), m_frame->mapToGlobal(QPointF(9, 9)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(m_frame, &wheel);
+    };
+    const int lines = QApplication::wheelScrollLines();
+    notchDown(Qt::NoModifier);
+    QCOMPARE(bar("VScroll1")->value(), lines * bar("VScroll1")->singleStep());
+    QCOMPARE(bar("HScroll1")->value(), 0);
+    notchDown(Qt::ShiftModifier);
+    QCOMPARE(bar("HScroll1")->value(), lines * bar("HScroll1")->singleStep());
+    QCOMPARE(picture()->pos(), -Twips::point(bar("HScroll1")->value(), bar("VScroll1")->value()));
+}
+
+void tst_CalculatorFrame::resultsShowTheirStartAndLookReadOnly()
+{
+    const QString longText = QStringLiteral("1234567890123.123456");
+    ResultBox result(picture());
+    result.resize(80, 22);
+    QCOMPARE(result.palette().color(QPalette::Base), result.palette().color(QPalette::Window));
+    result.setText(longText);
+    QCOMPARE(result.cursorPosition(), 0);
+    QCOMPARE(result.toolTip(), longText);
 }
 
 QTEST_MAIN(tst_CalculatorFrame)

@@ -3,8 +3,10 @@
 #include "ScriptedDialogs.h"
 #include "TestSettings.h"
 #include "common/Twips.h"
+#include "shell/HelpViewer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +32,7 @@ private slots:
     void toolButtonShowsExactlyOneToolWindow_data();
     void toolButtonShowsExactlyOneToolWindow();
     void toolWindowKeepsWhatTheUserTyped();
+    void resizeAfterVisitingEveryToolKeepsTheToolInView();
     void dropDownChoiceOnlyRelabelsButton8_data();
     void dropDownChoiceOnlyRelabelsButton8();
     void firstRunUsesTheDefaultPlacement();
@@ -37,6 +40,9 @@ private slots:
     void placementOffEveryScreenMovesOntoThePrimaryScreen();
     void closeStoresThePlacement();
     void closeWhileMinimisedLeavesThePlacement();
+    void closeWithoutMovingKeepsTheStoredPlacement();
+    void ctrlNumberChoosesTheToolAndFocusesItsFirstBox();
+    void f1OpensHelpOnTheToolInView();
     void helpOpensTheStartTopic();
     void helpWithoutConfiguredHelpSaysSo();
     void helpWithMissingPagesShowsTheError();
@@ -177,6 +183,21 @@ void tst_frmMain::toolWindowKeepsWhatTheUserTyped()
     QCOMPARE(box->text(), QStringLiteral("212"));
 }
 
+void tst_frmMain::resizeAfterVisitingEveryToolKeepsTheToolInView()
+{
+    openWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    for (const char* key :
+         {"Uncertainty", "RR", "CodeKeeper", "References", "Angles", "Temperature"})
+        clickButton(QLatin1String(key));
+    m_window->showNormal();
+    m_window->resize(700, 500);
+    QCoreApplication::processEvents();
+    QWidget* tool = m_window->toolWindow(QStringLiteral("Temperature"));
+    QCOMPARE(tool->parentWidget()->size(), m_window->findChild<QMdiArea*>()->viewport()->size());
+    QVERIFY(tool->isAncestorOf(QApplication::focusWidget()));
+}
+
 void tst_frmMain::dropDownChoiceOnlyRelabelsButton8_data()
 {
     QTest::addColumn<QString>("itemKey");
@@ -300,6 +321,45 @@ void tst_frmMain::helpWithMissingPagesShowsTheError()
     QCOMPARE(m_dialogs->messages().size(), 1);
     QCOMPARE(m_dialogs->messages().first().text, QStringLiteral("File not found"));
     QCOMPARE(m_dialogs->messages().first().icon, Dialogs::Icon::NoIcon);
+}
+
+void tst_frmMain::closeWithoutMovingKeepsTheStoredPlacement()
+{
+    openWindow(); // 1000 twips are 66.7 pixels, 6500 are 433.3
+    m_window->close();
+    const auto stored = m_store->reopen();
+    QCOMPARE(stored->value(QStringLiteral("Settings/MainTop")).toString(), QLatin1String("1000"));
+    QCOMPARE(stored->value(QStringLiteral("Settings/MainWidth")).toString(), QLatin1String("6500"));
+}
+
+void tst_frmMain::ctrlNumberChoosesTheToolAndFocusesItsFirstBox()
+{
+    openWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtA"));
+    QTest::keyClick(m_window.get(), Qt::Key_3, Qt::ControlModifier);
+    QCOMPARE(visibleToolWindows().constFirst()->objectName(), QStringLiteral("frmTemp"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTemp"));
+    QCOMPARE(m_window->findChild<QAction*>(QStringLiteral("Temperature"))->toolTip(),
+             QStringLiteral("Temperature (Ctrl+3)"));
+}
+
+void tst_frmMain::f1OpensHelpOnTheToolInView()
+{
+    QTemporaryDir helpFolder;
+    const QString page = QStringLiteral("Temperature and Thermal Expansion.htm");
+    for (const QString& name : {frmMain::startTopic(), page})
+        QVERIFY(QFile(helpFolder.filePath(name)).open(QIODevice::WriteOnly));
+    openWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_window->setHelpFolder(helpFolder.path());
+    clickButton(QStringLiteral("Temperature"));
+    QTest::keyClick(m_window.get(), Qt::Key_F1);
+    QCOMPARE(m_window->findChild<HelpViewer*>()->currentTopic(), page);
+    // A tool without a page of its own yet opens the start topic.
+    clickButton(QStringLiteral("Uncertainty"));
+    QTest::keyClick(m_window.get(), Qt::Key_F1);
+    QCOMPARE(m_window->findChild<HelpViewer*>()->currentTopic(), frmMain::startTopic());
 }
 
 QTEST_MAIN(tst_frmMain)
