@@ -6,7 +6,9 @@
 #include "rrstudy/StudyInformation.h"
 #include "rrstudy/modRR.h"
 #include "printing/PdfPrintTarget.h"
+#include "shell/frmCalendar.h"
 #include "shell/frmMain.h"
+#include "shell/frmSplash.h"
 #include "printing/frmPrinter.h"
 
 #include "ImportTestFiles.h"
@@ -176,6 +178,26 @@ bool shootScrolledThenWidened(frmMain& window, const QDir& output, QTextStream& 
     return saved;
 }
 
+// The splash screen of start-up, the same window as the about box, and the calendar of
+// the date panel.
+bool shootSplashAboutAndCalendar(frmMain& window, const QDir& output, QTextStream& out)
+{
+    frmSplash splash;
+    frmSplash about(&window);
+    about.setAboutMode();
+    frmCalendar calendar(&window);
+    const std::pair<QWidget*, const char*> shots[] = {
+        {&splash, "splash.png"}, {&about, "about-box.png"}, {&calendar, "calendar.png"}};
+    for (const auto& [dialog, fileName] : shots) {
+        dialog->show();
+        QTest::qWait(20);
+        if (!save(*dialog, output, QLatin1String(fileName), out))
+            return false;
+        dialog->hide();
+    }
+    return true;
+}
+
 // The printer dialog as the Print Form action shows it.
 bool shootPrinterDialog(const QDir& output, QTextStream& out)
 {
@@ -232,7 +254,8 @@ int main(int argc, char** argv)
     auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("tbToolBar"));
     QTextStream out(stdout);
     if (!shootTriangle(window, output, out) || !shootPrinterDialog(output, out) ||
-        !shootScrolledThenWidened(window, output, out))
+        !shootScrolledThenWidened(window, output, out) ||
+        !shootSplashAboutAndCalendar(window, output, out))
         return 1;
     for (const Shot& shot : shots) {
         auto* action = window.findChild<QAction*>(QLatin1String(shot.toolKey));

@@ -13,6 +13,10 @@
 #include "shell/PlacementSettings.h"
 #include "shell/PlatformLauncher.h"
 #include "shell/ToolHelp.h"
+#include "shell/frmCalendar.h"
+#include "shell/frmSplash.h"
+#include "shell/modInternet.h"
+#include "shell/ProductInfo.h"
 #include "shell/modPrintForm.h"
 #include "thermal/frmTemp.h"
 #include "triangle/frmTriangle.h"
@@ -177,6 +181,8 @@ void frmMain::createStatusBar()
     m_panelTool = addPanel(QStringLiteral("Panel1"), QStringLiteral("Angle Calculator"));
     m_panelDate = addPanel(QStringLiteral("Calendar"), QString());
     m_panelTime = addPanel(QStringLiteral("Time"), QString());
+    for (QLabel* panel : {m_panelTool, m_panelDate, m_panelTime})
+        panel->installEventFilter(this);
     sbStatusBar->addWidget(m_panelTool, 1);
     sbStatusBar->addPermanentWidget(m_panelDate);
     sbStatusBar->addPermanentWidget(m_panelTime);
@@ -347,8 +353,34 @@ void frmMain::runButton8Action()
         PlatformLauncher::startCalculator();
     else if (caption == QLatin1String("Help      "))
         showHelp(startTopic());
+    else if (caption == QLatin1String("About     "))
+        showAboutBox();
+    else if (caption == QLatin1String("Vorn Web  "))
+        OpenWebPage(this, ProductInfo::makerWebPage());
     else if (caption == QLatin1String("Print Form"))
         printForm();
+}
+
+void frmMain::showAboutBox()
+{
+    frmSplash about(this);
+    about.setAboutMode();
+    dialogs().exec(&about);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick)
+        sbStatusBar_PanelDblClick(watched->objectName());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::sbStatusBar_PanelDblClick(const QString& key)
+{
+    if (key != QLatin1String("Calendar"))
+        return;
+    frmCalendar calendar(this);
+    dialogs().exec(&calendar);
 }
 
 void frmMain::printForm()

@@ -39,10 +39,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void tbToolBar_ButtonClick(const QString& key);
     void tbToolBar_ButtonMenuClick(const QString& text);
+    void sbStatusBar_PanelDblClick(const QString& key);
     void updateClock();
 
 private:
@@ -64,6 +66,7 @@ private:
     void showHelp(const QString& topic);
     QString activeToolKey() const;
     void printForm();
+    void showAboutBox();
     void restorePlacement();
 
     QSettings& m_settings;

@@ -7,14 +7,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCalendarWidget>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -43,6 +47,9 @@ private slots:
     void closeWithoutMovingKeepsTheStoredPlacement();
     void ctrlNumberChoosesTheToolAndFocusesItsFirstBox();
     void f1OpensHelpOnTheToolInView();
+    void aboutBoxNeverClosesByItself();
+    void onlyTheDatePanelOpensTheCalendar();
+    void webPageWithoutABrowserSaysSo();
     void helpOpensTheStartTopic();
     void helpWithoutConfiguredHelpSaysSo();
     void helpWithMissingPagesShowsTheError();
@@ -336,7 +343,6 @@ void tst_frmMain::ctrlNumberChoosesTheToolAndFocusesItsFirstBox()
 {
     openWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtA"));
     QTest::keyClick(m_window.get(), Qt::Key_3, Qt::ControlModifier);
     QCOMPARE(visibleToolWindows().constFirst()->objectName(), QStringLiteral("frmTemp"));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTemp"));
@@ -360,6 +366,68 @@ void tst_frmMain::f1OpensHelpOnTheToolInView()
     clickButton(QStringLiteral("Uncertainty"));
     QTest::keyClick(m_window.get(), Qt::Key_F1);
     QCOMPARE(m_window->findChild<HelpViewer*>()->currentTopic(), frmMain::startTopic());
+}
+
+void tst_frmMain::aboutBoxNeverClosesByItself()
+{
+    openWindow();
+    QWidget* owner = nullptr;
+    bool ticking = true;
+    bool openAfterClicks = false;
+    m_dialogs->queueModal([&](QDialog* about) {
+        owner = about->parentWidget();
+        ticking = about->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive();
+        QTest::mouseClick(about->findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
+        openAfterClicks = about->isVisible();
+        QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")),
+                          Qt::LeftButton);
+        QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        return about->result();
+    });
+    QString copied;
+    m_dialogs->queueModal([&](QDialog* information) {
+        QTest::mouseClick(information->findChild<QPushButton*>(QStringLiteral("cmdCopy")),
+                          Qt::LeftButton);
+        copied = QGuiApplication::clipboard()->text();
+        return information->result();
+    });
+    chooseFromButton8Menu(QStringLiteral("About"));
+    clickButton(QStringLiteral("Calculator"));
+    QCOMPARE(m_dialogs->modalWindows(), QStringList({"frmSplash", "frmSysInfo"}));
+    QCOMPARE(owner, m_window.get());
+    QVERIFY(!ticking);
+    QVERIFY(openAfterClicks);
+    QVERIFY(copied.contains(QStringLiteral("Qt version: ")));
+}
+
+void tst_frmMain::onlyTheDatePanelOpensTheCalendar()
+{
+    openWindow();
+    for (const char* panel : {"Time", "Panel1"})
+        QTest::mouseDClick(m_window->findChild<QLabel*>(QLatin1String(panel)), Qt::LeftButton);
+    QVERIFY(m_dialogs->modalWindows().isEmpty());
+    QString ordinal;
+    m_dialogs->queueModal([&ordinal](QDialog* calendar) {
+        calendar->findChild<QCalendarWidget*>()->setSelectedDate(QDate(2005, 12, 1));
+        ordinal = calendar->findChild<QLabel*>(QStringLiteral("lblOrd"))->text();
+        return calendar->result();
+    });
+    QTest::mouseDClick(m_window->findChild<QLabel*>(QStringLiteral("Calendar")), Qt::LeftButton);
+    QCOMPARE(m_dialogs->modalWindows(), QStringList({"frmCalendar"}));
+    QCOMPARE(ordinal, QStringLiteral("2005335"));
+}
+
+void tst_frmMain::webPageWithoutABrowserSaysSo()
+{
+    openWindow();
+    chooseFromButton8Menu(QStringLiteral("WEB"));
+    clickButton(QStringLiteral("Calculator")); // no browser on this platform
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    const auto message = m_dialogs->messages().first();
+    QCOMPARE(message.text, QStringLiteral("Could Not find associated Browser"));
+    QCOMPARE(message.title, QStringLiteral("Browser Not Found"));
+    QCOMPARE(message.icon, Dialogs::Icon::Warning);
+
 }
 
 QTEST_MAIN(tst_frmMain)

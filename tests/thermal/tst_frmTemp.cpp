@@ -147,8 +147,10 @@ void tst_frmTemp::startState()
         text("lblFootnote"),
         QStringLiteral("Expansion calculations are approximations, actual results may vary. "));
     QVERIFY(!control<QToolButton>("cmdXfer")->icon().isNull());
-    for (const char* name : {"txtMat", "lblConResult", "lblExp", "lblNew"})
-        QVERIFY2(control<ResultBox>(name)->isReadOnly(), name);
+    for (const char* name : {"txtMat", "lblConResult", "lblExp", "lblNew"}) {
+        const QPalette look = control<ResultBox>(name)->palette();
+        QVERIFY2(look.color(QPalette::Base) == look.color(QPalette::Window), name);
+    }
 }
 
 void tst_frmTemp::conversion_data()

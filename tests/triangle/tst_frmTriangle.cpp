@@ -339,7 +339,6 @@ void tst_frmTriangle::enterCalculatesAndLongResultsShowTheirStart()
     QCOMPARE(box("txtsc")->text(), QStringLiteral("1234567890123.25"));
     QCOMPARE(box("txtsc")->cursorPosition(), 0);
     QCOMPARE(box("txtsc")->toolTip(), QStringLiteral("Distance c\n1234567890123.25"));
-    QVERIFY(control("picsasb")->isVisible());
 }
 
 QTEST_MAIN(tst_frmTriangle)
