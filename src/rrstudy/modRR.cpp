@@ -194,7 +194,7 @@ private:
 // The values of the table as read now; null when the file cannot give all of them.
 const D2Values* currentTable(const QString& tableFolder)
 {
-    QString path = tableFolder.isEmpty() ? AppPaths::programFolder() : tableFolder;
+    QString path = tableFolder.isEmpty() ? AppPaths::dataFolder() : tableFolder;
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
     path += QLatin1String("tbld2.txt");
@@ -397,7 +397,7 @@ bool CalculateStudy(Study& study, const QString& acceptLimitText, const QString&
     study.UnacceptLimit = *unacceptLimit;
 
     // The folder is found once; the table in it is still looked at by every lookup.
-    const QString folder = tableFolder.isEmpty() ? AppPaths::programFolder() : tableFolder;
+    const QString folder = tableFolder.isEmpty() ? AppPaths::dataFolder() : tableFolder;
     for (StudyFeature& feature : study.Features) {
         feature.Problem = false;
         if (!FeatureCalculation(study, feature, folder).run())
