@@ -29,9 +29,8 @@ QString shown(const Texts& texts, std::initializer_list<std::size_t> fields)
     return parts.join(QLatin1Char('|'));
 }
 
-// Required accuracy. Inputs: positional tolerance|distance|diameter|diameter tolerance|
-// (L) value|ballbar length. Shown: ISO (E) (VDI/VDE (U3) repeats it)|B89 volumetric|(L)|ballbar.
-// A row with `earlier` inputs calculates with them first.
+// Required accuracy from positional tolerance|distance|diameter|diameter tolerance|(L)|ballbar,
+// shown as ISO (E) (= VDI/VDE (U3))|B89 volumetric|(L)|ballbar; `earlier` inputs go first.
 const std::initializer_list<std::size_t> accuracyInputs = {
     Accuracy::PositionalTolerance, Accuracy::Distance, Accuracy::Diameter,
     Accuracy::DiameterTolerance,   Accuracy::LValue,   Accuracy::BallbarLength};
@@ -53,8 +52,7 @@ const std::initializer_list<std::size_t> partBoxes = {
     PartTolerance::Distance, PartTolerance::PositionalTolerance, PartTolerance::Diameter,
     PartTolerance::DiameterTolerance};
 
-// First proposal: "size|tolerance" in both groups, empty when nothing is written; a row
-// with `earlier` figures calculates with them first.
+// First proposal: "size|tolerance" in both groups ("": none); `earlier` figures go first.
 struct ProposalCase
 {
     const char* figures;
