@@ -25,6 +25,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,6 +56,46 @@ void calculateTemperatureExample(QWidget* mainWindow)
     type("txtDistance", "100");
     click("optmumm");
     click("cmdCEcalc");
+}
+
+// Replaces the text of a box of a tool window, as typed, and presses a button.
+void typeInto(QWidget* window, const char* box, const char* text)
+{
+    auto* edit = window->findChild<QLineEdit*>(QLatin1String(box));
+    edit->clear();
+    QTest::keyClicks(edit, QLatin1String(text));
+}
+
+void press(QWidget* window, const char* button)
+{
+    QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+}
+
+// The uncertainty window's first tab with both worked examples calculated.
+void calculateAccuracyExample(QWidget* mainWindow)
+{
+    auto* window = mainWindow->findChild<QWidget*>(QStringLiteral("frmMPunc"));
+    typeInto(window, "txtpt", "0.05");
+    typeInto(window, "txtpd", "200");
+    typeInto(window, "txtl", "333");
+    typeInto(window, "txtppt", "0.01");
+    press(window, "cmd3cmmCalc");
+    press(window, "cmd3pCalc");
+}
+
+// The second tab: a proposal for the ISO example, moved to a distance of 150, and a form
+// tolerance.
+void calculateToleranceExample(QWidget* mainWindow)
+{
+    auto* window = mainWindow->findChild<QWidget*>(QStringLiteral("frmMPunc"));
+    window->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
+    typeInto(window, "txt4ISO", "0.002");
+    typeInto(window, "txt4L", "300");
+    typeInto(window, "txt4R", "0.001");
+    press(window, "cmd4calc");
+    typeInto(window, "txt4dist", "150");
+    press(window, "cmdmdist");
+    press(window, "cmd4FT");
 }
 
 void importExampleStudy(QWidget* mainWindow)
@@ -111,6 +152,8 @@ const Shot shots[] = {
     {"RR", "gage-rr.png"},               {"CodeKeeper", "code-keeper.png"},
     {"Temperature", "temperature.png"},  {"References", "references.png"},
     {"Temperature", "temperature-calculated.png", calculateTemperatureExample},
+    {"Uncertainty", "uncertainty-accuracy.png", calculateAccuracyExample},
+    {"Uncertainty", "uncertainty-tolerance.png", calculateToleranceExample},
     {"RR", "gage-rr-study.png", importExampleStudy},
     {"RR", "gage-rr-data-sheet.png", showExampleDataSheet},
 };
