@@ -4,6 +4,7 @@
 #include "rrstudy/GageSheets.h"
 #include "rrstudy/SheetPainter.h"
 #include "rrstudy/StudyInformation.h"
+#include "rrstudy/frmRRinfo.h"
 #include "rrstudy/modRR.h"
 #include "printing/PdfPrintTarget.h"
 #include "shell/frmMain.h"
@@ -205,6 +206,17 @@ bool shootPrinterDialog(const QDir& output, QTextStream& out)
     return save(dialog, output, QStringLiteral("printer-dialog.png"), out);
 }
 
+bool shootStudyInformation(const QDir& output, QTextStream& out)
+{
+    StudyInformation information;
+    information.GageName = QStringLiteral("Bore gauge 12-18 mm");
+    information.GageNumber = QStringLiteral("BG-0412");
+    frmRRinfo dialog(information);
+    dialog.show();
+    QTest::qWait(20);
+    return save(dialog, output, QStringLiteral("gage-rr-information.png"), out);
+}
+
 // The import window over a CMM file of 40 features, with its layout marked: the
 // first-run cell just dropped on its block box, which stays green.
 bool shootImport(const QDir& output, QTextStream& out)
@@ -251,7 +263,8 @@ int main(int argc, char** argv)
 
     auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("tbToolBar"));
     QTextStream out(stdout);
-    if (!shootTriangle(window, output, out) || !shootPrinterDialog(output, out))
+    if (!shootTriangle(window, output, out) || !shootPrinterDialog(output, out)
+        || !shootStudyInformation(output, out))
         return 1;
     for (const Shot& shot : shots) {
         auto* action = window.findChild<QAction*>(QLatin1String(shot.toolKey));
