@@ -22,8 +22,6 @@ public:
     // has passed its target (the caller stops its timer).
     bool drawSweepLine(QPainter& painter);
 
-    float sweepAngle() const { return SweepAngle; }
-
 private:
     float ClockCenterX = 0;
     float ClockCenterY = 0;
