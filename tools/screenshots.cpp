@@ -31,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -99,6 +100,59 @@ void calculateToleranceExample(QWidget* mainWindow)
     press(window, "cmd4FT");
 }
 
+// The reference window on one of its tabs, with a box typed in and a button clicked.
+QWidget* showReferenceTab(QWidget* mainWindow, int tab)
+{
+    auto* window = mainWindow->findChild<QWidget*>(QStringLiteral("frmRef"));
+    window->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(tab);
+    return window;
+}
+
+void typeAndClick(QWidget* window, const char* box, const char* text, const char* button)
+{
+    if (box)
+        window->findChild<QLineEdit*>(QLatin1String(box))->setText(QLatin1String(text));
+    QTest::mouseClick(window->findChild<QAbstractButton*>(QLatin1String(button)), Qt::LeftButton,
+                      {}, QPoint(6, 6));
+}
+
+void selectFeatureControlFrame(QWidget* mainWindow)
+{
+    showReferenceTab(mainWindow, 0)
+        ->findChild<QComboBox*>(QStringLiteral("cmbGDT"))
+        ->setCurrentIndex(37);
+}
+
+void showAngleTab(QWidget* mainWindow)
+{
+    showReferenceTab(mainWindow, 1);
+}
+
+// 247 degrees 30 minutes converted and swept out on the clock face to the end.
+void sweepAnAngle(QWidget* mainWindow)
+{
+    QWidget* window = showReferenceTab(mainWindow, 1);
+    window->findChild<QLineEdit*>(QStringLiteral("txtDegD"))->setText(QStringLiteral("247"));
+    typeAndClick(window, "txtDegM", "30", "cmdDegCalc");
+    auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1"));
+    for (int wait = 0; wait < 500 && timer->isActive(); ++wait)
+        QTest::qWait(10);
+}
+
+void convertAnInch(QWidget* mainWindow)
+{
+    typeAndClick(showReferenceTab(mainWindow, 2), "txtinmmDist", "1", "cmdinmmCalc");
+}
+
+void plotMetricSizes(QWidget* mainWindow)
+{
+    QWidget* window = showReferenceTab(mainWindow, 2);
+    typeAndClick(window, nullptr, nullptr, "cmdPcall");
+    for (int size = 3; size < 6; ++size)
+        window->findChild<QCheckBox*>(QStringLiteral("Check1_%1").arg(size))->setChecked(true);
+    typeAndClick(window, nullptr, nullptr, "cmdPlot");
+}
+
 void importExampleStudy(QWidget* mainWindow)
 {
     ExampleStudy::fill(40);
@@ -157,6 +211,11 @@ const Shot shots[] = {
     {"Uncertainty", "uncertainty-tolerance.png", calculateToleranceExample},
     {"RR", "gage-rr-study.png", importExampleStudy},
     {"RR", "gage-rr-data-sheet.png", showExampleDataSheet},
+    {"References", "references-symbol.png", selectFeatureControlFrame},
+    {"References", "references-angles.png", showAngleTab},
+    {"References", "references-clock.png", sweepAnAngle},
+    {"References", "references-units.png", convertAnInch},
+    {"References", "references-sizes-metric.png", plotMetricSizes},
 };
 
 bool save(QWidget& window, const QDir& output, const QString& fileName, QTextStream& out)
