@@ -107,11 +107,13 @@ frmCodeKeeper::~frmCodeKeeper()
 
 void frmCodeKeeper::createControls()
 {
-    // The split bar is the window's own surface between the panes.
+    // The split bar is the window's own surface between the panes: the strip and the
+    // panes keep their presses to themselves.
     setCursor(Qt::SplitHCursor);
 
     Picture1 = placeControl<QWidget>(this, "Picture1", 0, 0, 0, stripHeight);
     Picture1->setCursor(Qt::ArrowCursor);
+    Picture1->setAttribute(Qt::WA_NoMousePropagation);
     cmdPrint =
         placeControl<QPushButton>(Picture1, "cmdPrint", 60, 60, 900, 390, QStringLiteral("Print"));
     const auto pictureButton = [this](const char* name, double left, const char* picture,
@@ -145,6 +147,7 @@ void frmCodeKeeper::createControls()
 
     pbLeft = placeControl<QWidget>(this, "pbLeft", 0, stripHeight, 0, 0);
     pbLeft->setCursor(Qt::ArrowCursor);
+    pbLeft->setAttribute(Qt::WA_NoMousePropagation);
     TreeView1 = new QTreeWidget;
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     TreeView1->setHeaderHidden(true);
@@ -157,6 +160,7 @@ void frmCodeKeeper::createControls()
 
     pbRight = placeControl<QWidget>(this, "pbRight", 0, stripHeight, 0, 0);
     pbRight->setCursor(Qt::ArrowCursor);
+    pbRight->setAttribute(Qt::WA_NoMousePropagation);
     txtEditor = new QPlainTextEdit;
     txtEditor->setObjectName(QStringLiteral("txtEditor"));
     QFont editorFont(QStringLiteral("Courier New"), 10);
@@ -372,22 +376,27 @@ void frmCodeKeeper::TreeView1_NodeClick(QTreeWidgetItem* node)
         OpenCodeFile(keyOf(node), pictureOf(node->parent()), keyOf(node));
 }
 
+// Only a node with children opens and closes; expandAll() reports the leaves too.
 void frmCodeKeeper::TreeView1_Expand(QTreeWidgetItem* node)
 {
-    setPicture(node, pictureOf(node) + 1);
+    if (node->childCount() > 0)
+        setPicture(node, pictureOf(node) + 1);
 }
 
 void frmCodeKeeper::TreeView1_Collapse(QTreeWidgetItem* node)
 {
-    setPicture(node, pictureOf(node) - 1);
+    if (node->childCount() > 0)
+        setPicture(node, pictureOf(node) - 1);
 }
 
 bool frmCodeKeeper::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == TreeView1->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* press = static_cast<QMouseEvent*>(event);
-        QTreeWidgetItem* node = TreeView1->itemAt(press->position().toPoint());
-        if (node) {
+        // A press on a node's picture or text, not on its expander.
+        const QPoint position = press->position().toPoint();
+        QTreeWidgetItem* node = TreeView1->itemAt(position);
+        if (node && TreeView1->visualItemRect(node).contains(position)) {
             TreeView1->setCurrentItem(node);
             if (press->button() == Qt::RightButton && keyOf(node) != workingKey) {
                 mnuEditTree[3]->setEnabled(node->isExpanded());
