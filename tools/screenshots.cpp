@@ -4,6 +4,7 @@
 #include "rrstudy/GageSheets.h"
 #include "rrstudy/SheetPainter.h"
 #include "rrstudy/StudyInformation.h"
+#include "rrstudy/frmRRinfo.h"
 #include "rrstudy/modRR.h"
 #include "codekeeper/CodeFolder.h"
 #include "codekeeper/CodePictures.h"
@@ -28,6 +29,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,6 +60,46 @@ void calculateTemperatureExample(QWidget* mainWindow)
     type("txtDistance", "100");
     click("optmumm");
     click("cmdCEcalc");
+}
+
+// Replaces the text of a box of a tool window, as typed, and presses a button.
+void typeInto(QWidget* window, const char* box, const char* text)
+{
+    auto* edit = window->findChild<QLineEdit*>(QLatin1String(box));
+    edit->clear();
+    QTest::keyClicks(edit, QLatin1String(text));
+}
+
+void press(QWidget* window, const char* button)
+{
+    QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+}
+
+// The uncertainty window's first tab with both worked examples calculated.
+void calculateAccuracyExample(QWidget* mainWindow)
+{
+    auto* window = mainWindow->findChild<QWidget*>(QStringLiteral("frmMPunc"));
+    typeInto(window, "txtpt", "0.05");
+    typeInto(window, "txtpd", "200");
+    typeInto(window, "txtl", "333");
+    typeInto(window, "txtppt", "0.01");
+    press(window, "cmd3cmmCalc");
+    press(window, "cmd3pCalc");
+}
+
+// The second tab: a proposal for the ISO example, moved to a distance of 150, and a form
+// tolerance.
+void calculateToleranceExample(QWidget* mainWindow)
+{
+    auto* window = mainWindow->findChild<QWidget*>(QStringLiteral("frmMPunc"));
+    window->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
+    typeInto(window, "txt4ISO", "0.002");
+    typeInto(window, "txt4L", "300");
+    typeInto(window, "txt4R", "0.001");
+    press(window, "cmd4calc");
+    typeInto(window, "txt4dist", "150");
+    press(window, "cmdmdist");
+    press(window, "cmd4FT");
 }
 
 void importExampleStudy(QWidget* mainWindow)
@@ -158,6 +200,8 @@ const Shot shots[] = {
     {"CodeKeeper", "code-keeper.png", openCodeKeeperExample},
     {"Temperature", "temperature.png"},  {"References", "references.png"},
     {"Temperature", "temperature-calculated.png", calculateTemperatureExample},
+    {"Uncertainty", "uncertainty-accuracy.png", calculateAccuracyExample},
+    {"Uncertainty", "uncertainty-tolerance.png", calculateToleranceExample},
     {"RR", "gage-rr-study.png", importExampleStudy},
     {"RR", "gage-rr-data-sheet.png", showExampleDataSheet},
 };
@@ -220,6 +264,17 @@ bool shootCategoryDialog(const QDir& output, QTextStream& out)
     return save(dialog, output, QStringLiteral("code-keeper-category.png"), out);
 }
 
+bool shootStudyInformation(const QDir& output, QTextStream& out)
+{
+    StudyInformation information;
+    information.GageName = QStringLiteral("Bore gauge 12-18 mm");
+    information.GageNumber = QStringLiteral("BG-0412");
+    frmRRinfo dialog(information);
+    dialog.show();
+    QTest::qWait(20);
+    return save(dialog, output, QStringLiteral("gage-rr-information.png"), out);
+}
+
 // The import window over a CMM file of 40 features, with its layout marked: the
 // first-run cell just dropped on its block box, which stays green.
 bool shootImport(const QDir& output, QTextStream& out)
@@ -271,7 +326,7 @@ int main(int argc, char** argv)
     auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("tbToolBar"));
     QTextStream out(stdout);
     if (!shootTriangle(window, output, out) || !shootPrinterDialog(output, out)
-        || !shootCategoryDialog(output, out))
+        || !shootCategoryDialog(output, out) || !shootStudyInformation(output, out))
         return 1;
     for (const Shot& shot : shots) {
         auto* action = window.findChild<QAction*>(QLatin1String(shot.toolKey));
