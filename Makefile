@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 BIN := $(BUILD_DIR)/bin
 WERROR := $(if $(QUORVEL_WERROR),$(QUORVEL_WERROR),OFF)
 
-.PHONY: all deps configure build run test screenshots bench bench-import bench-rr clean
+.PHONY: all deps configure build run test screenshots bench bench-import bench-rr package install clean
 
 all: build
 
@@ -47,6 +47,16 @@ bench-import: build
 
 bench-rr: deps
 	@BUILD_DIR=$(BUILD_DIR) scripts/bench-import
+
+# A Debian package of what `cmake --install` puts into /usr, in $(BUILD_DIR).
+package: deps build
+	@cd $(BUILD_DIR) && cpack -G DEB
+
+# Installs into PREFIX (default /usr/local): bin/, share/quorvel/, the desktop entry, the
+# manual pages.
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 clean:
 	@rm -rf $(BUILD_DIR)

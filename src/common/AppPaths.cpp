@@ -2,14 +2,23 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace AppPaths {
 namespace {
+
 QString& overriddenFolder()
 {
     static QString folder;
     return folder;
 }
+
+bool holdsProgramFiles(const QDir& folder)
+{
+    return QFileInfo::exists(folder.filePath(QStringLiteral("tbld2.txt")))
+        || QFileInfo(folder.filePath(QStringLiteral("help"))).isDir();
+}
+
 } // namespace
 
 QString programFolder()
@@ -24,9 +33,18 @@ void setProgramFolder(const QString& folder)
     overriddenFolder() = folder;
 }
 
+QString dataFolder()
+{
+    const QDir beside(programFolder());
+    if (holdsProgramFiles(beside))
+        return beside.path();
+    const QDir installed(QDir::cleanPath(beside.filePath(QStringLiteral("../share/quorvel"))));
+    return holdsProgramFiles(installed) ? installed.path() : beside.path();
+}
+
 QString helpFolder()
 {
-    return QDir(programFolder()).filePath(QStringLiteral("help"));
+    return QDir(dataFolder()).filePath(QStringLiteral("help"));
 }
 
 } // namespace AppPaths

@@ -2,12 +2,18 @@
 
 #include <QString>
 
-// The program's own folder, where the d2 table and the help pages lie. Tests and
-// tools may point it elsewhere.
+// Where the program's own files lie. Tests and tools may point it elsewhere.
 namespace AppPaths {
 
+// The executable's folder (or the folder set by setProgramFolder).
 QString programFolder();
 void setProgramFolder(const QString& folder);
+
+// The folder of the files the program reads: the d2 table and the help pages. Beside the
+// executable when they are there (a portable copy, the build folder), otherwise
+// ../share/quorvel next to it (an installed copy); the program folder when neither holds
+// them, so a message names the place a user would look first.
+QString dataFolder();
 
 QString helpFolder();
 

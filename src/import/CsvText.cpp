@@ -35,8 +35,14 @@ private:
     int m_last = -1;
 };
 
+// A byte-order mark tells UTF-16 (little or big endian, as spreadsheet programs save
+// "Unicode text") and UTF-8; the mark itself is no text. Without one the text is UTF-8
+// when it is valid UTF-8, Latin-1 otherwise.
 QString decode(const QByteArray& bytes)
 {
+    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes);
+    if (marked && *marked != QStringConverter::Latin1)
+        return QStringDecoder(*marked)(bytes);
     QStringDecoder utf8(QStringConverter::Utf8);
     QString text = utf8(bytes);
     if (utf8.hasError())

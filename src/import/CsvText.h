@@ -13,8 +13,9 @@
 // every comma. The pieces between commas are cut from the one text on demand, so a
 // file of millions of fields holds one copy of its text plus the positions of its
 // commas. Lines end at CR LF, LF or CR; a line break at the very end starts no
-// further line. The text is UTF-8 unless it is not valid UTF-8, then Latin-1 (what
-// older Windows programs write).
+// further line. A byte-order mark makes it UTF-16 (either byte order) or UTF-8;
+// without one it is UTF-8 unless it is not valid UTF-8, then Latin-1 (what older
+// Windows programs write).
 class CsvText
 {
 public:

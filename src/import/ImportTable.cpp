@@ -48,3 +48,17 @@ std::optional<QStringView> ImportTable::cellView(int line, int column) const
         return piece;
     return piece.trimmed();
 }
+
+std::optional<int> ImportTable::quotedCommaColumn(int line) const
+{
+    if (line < 1 || line > height() || !m_text.line(line - 1).contains(u'"'))
+        return std::nullopt;
+    const qsizetype commas = m_text.commaCount(line - 1);
+    for (qsizetype piece = 0; piece < commas; ++piece) {
+        const QStringView field = m_text.piece(line - 1, piece).trimmed();
+        // Doubled quote marks stand for one inside a quoted text: an odd count leaves it open.
+        if (field.startsWith(u'"') && field.count(u'"') % 2 == 1)
+            return int(piece + 1);
+    }
+    return std::nullopt;
+}

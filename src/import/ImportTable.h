@@ -25,6 +25,9 @@ public:
     std::optional<QString> cell(int line, int column) const;
     // The same text, as a view into the table.
     std::optional<QStringView> cellView(int line, int column) const;
+    // The column of the line's first quoted text that a comma splits: a field opening
+    // with a quote mark whose quotes are not closed before the comma after it.
+    std::optional<int> quotedCommaColumn(int line) const;
 
 private:
     CsvText m_text;

@@ -26,8 +26,11 @@ public:
 
     ~PrinterPrintTarget() override
     {
-        if (painter().isActive())
+        // A document that was never ended (a cancelled job) is dropped, not printed.
+        if (painter().isActive()) {
+            m_printer.abort();
             painter().end();
+        }
     }
 
     bool beginDocument() override

@@ -7,6 +7,8 @@
 
 #include <QList>
 
+#include <algorithm>
+
 namespace SheetFormat {
 
 QString F2(double value)
@@ -152,6 +154,9 @@ void printPageNumber(PrintListTarget& target, int page)
     target.endLine();
 }
 
+// The column of the readings table's first reading: one blank after the row label.
+constexpr int firstReadingColumn = 14;
+
 // The vertical position below which a printed summary page is full, in points from
 // the sheet's origin.
 constexpr double pageEnd = 600;
@@ -217,6 +222,8 @@ void PrintSummarySheet(PrintListTarget& target, const Study& study, const StudyI
         for (const StudyFeature& feature : study.Features) {
             if (feature.Status != verdict)
                 continue;
+            if (target.stopped())
+                return;
             printLine(target, {{3, T(feature.Name).left(28)},
                   {34, F2(feature.PctPV)},
                   {44, F2(feature.PctEV)},
@@ -325,10 +332,11 @@ void PrintDataSheet(PrintListTarget& target, const Study& study, const StudyInfo
 
     for (int appraiser = 0; appraiser < maxAppraisers; ++appraiser) {
         for (int trial = 0; trial < maxTrials; ++trial) {
-            QString row = QStringLiteral("  App %1/Run%2").arg(appraiser + 1).arg(trial + 1);
+            QString readings;
             for (int part = 0; part < maxParts; ++part)
-                row += FormatReadingCell(data.Readings[appraiser][trial][part]);
-            printLine(target, {{0, row}});
+                readings += FormatReadingCell(data.Readings[appraiser][trial][part]);
+            printLine(target, {{0, QStringLiteral("  App %1/Run%2").arg(appraiser + 1).arg(trial + 1)},
+                               {firstReadingColumn, readings}});
             // Under the row, so the rule never strikes through the readings.
             rules.recordHere(target);
         }
@@ -367,14 +375,68 @@ void PrintDataSheet(PrintListTarget& target, const Study& study, const StudyInfo
     const SheetFont body = SheetFont::body();
     verticalLine(target, PrintListTarget::widthOfW(body, 14.5), rules[2], rules[3]);
     verticalLine(target, PrintListTarget::widthOfW(body, 44.5), rules[2], rules[3]);
-    // The table's separators lie on the cell boundaries: a cell's reading starts in
-    // its first character.
-    const double labelColumn = PrintListTarget::widthOfW(table, 12);
+    // The readings start one column after the 12-character label, so each separator
+    // stands half a column clear of the text on either side.
+    const double labelColumn = PrintListTarget::widthOfW(table, 12.5);
     verticalLine(target, labelColumn, rules[3], rules[14]);
     for (int part = 1; part <= 9; ++part)
         verticalLine(target, labelColumn + PrintListTarget::widthOfW(table, 9 * part), rules[4], rules[14]);
     verticalLine(target, PrintListTarget::widthOfW(body, 22), rules[14], rules[15]);
     rules.draw(target, right);
+}
+
+namespace {
+
+// A printer that only counts the pages a job would take.
+class PageCounter final : public PrintListTarget
+{
+public:
+    int pages() const { return m_pages; }
+    bool breaksPages() const override { return true; }
+
+protected:
+    void drawTextItem(const QPointF&, const SheetFont&, const QString&) override { count(); }
+    void drawLineItem(const QLineF&) override { count(); }
+    void startPage() override { ++m_pages; }
+
+private:
+    void count() { m_pages = qMax(m_pages, 1); }
+
+    int m_pages = 0;
+};
+
+bool isGroupKey(const QString& key)
+{
+    return key == QLatin1String("G") || key == QLatin1String("Y") || key == QLatin1String("R");
+}
+
+int featuresWithVerdict(const Study& study, const QString& verdict)
+{
+    return int(std::count_if(study.Features.begin(), study.Features.end(),
+                             [&](const StudyFeature& feature) { return feature.Status == verdict; }));
+}
+
+} // namespace
+
+int StudySheetPages(int copies, const SheetChoice& choice, const Study& study, const StudyInformation& information,
+                    const LimitTexts& limits)
+{
+    const QString& key = choice.selectedKey;
+    const bool selectedSummary = choice.selectedOnly && isGroupKey(key);
+    int summaryPages = 0;
+    if (choice.summary || selectedSummary) {
+        PageCounter counter;
+        PrintSummarySheet(counter, study, information, limits);
+        summaryPages = counter.pages();
+    }
+    int pages = (choice.summary ? summaryPages : 0) + (selectedSummary ? summaryPages : 0);
+    if (choice.selectedOnly && key.startsWith(QLatin1Char('F')))
+        ++pages;
+    if (choice.inTolerance)
+        pages += featuresWithVerdict(study, acceptable) + featuresWithVerdict(study, caution);
+    if (choice.outOfTolerance)
+        pages += featuresWithVerdict(study, unacceptable);
+    return copies * pages;
 }
 
 void PrintStudySheets(PrintListTarget& printer, int copies, const SheetChoice& choice, const Study& study,
@@ -388,6 +450,8 @@ void PrintStudySheets(PrintListTarget& printer, int copies, const SheetChoice& c
     };
     const auto printDataSheets = [&](const QString& verdict) {
         for (const StudyFeature& feature : study.Features) {
+            if (printer.stopped())
+                return;
             if (feature.Status != verdict)
                 continue;
             PrintDataSheet(printer, study, information, feature.Number);
@@ -395,10 +459,10 @@ void PrintStudySheets(PrintListTarget& printer, int copies, const SheetChoice& c
         }
     };
 
-    for (int copy = 0; copy < copies; ++copy) {
+    for (int copy = 0; copy < copies && !printer.stopped(); ++copy) {
         if (choice.selectedOnly) {
             const QString& key = choice.selectedKey;
-            if (key == QLatin1String("G") || key == QLatin1String("Y") || key == QLatin1String("R"))
+            if (isGroupKey(key))
                 PrintSummarySheet(printer, study, information, limits);
             else if (key.startsWith(QLatin1Char('F')))
                 PrintDataSheet(printer, study, information, key.mid(1).toInt());

@@ -60,8 +60,13 @@ struct SheetChoice {
     QString selectedKey;  // "G", "Y", "R" or "F" and a feature number; empty without one
 };
 
+// The pages PrintStudySheets puts on paper for the same choice: a data sheet takes one
+// page, the summary as many as it breaks into.
+int StudySheetPages(int copies, const SheetChoice& choice, const Study& study, const StudyInformation& information,
+                    const LimitTexts& limits);
+
 // Prints the chosen sheets `copies` times onto one printer target, each sheet ending
-// its page; `afterSheet` runs after every sheet.
+// its page; `afterSheet` runs after every sheet. A target that stops ends the job.
 void PrintStudySheets(PrintListTarget& printer, int copies, const SheetChoice& choice, const Study& study,
                       const StudyInformation& information, const LimitTexts& limits,
                       const std::function<void()>& afterSheet = {});

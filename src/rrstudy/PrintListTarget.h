@@ -67,6 +67,9 @@ public:
 
     // A printer breaks long sheets into numbered pages; the screen does not.
     virtual bool breaksPages() const = 0;
+    // A target that has stopped (a print job the user cancelled) takes nothing more:
+    // the sheets stop writing on it.
+    virtual bool stopped() const { return false; }
     // Ends the page: whatever is drawn next goes on a new one, from the origin. A page
     // with nothing on it is never made.
     void newPage();

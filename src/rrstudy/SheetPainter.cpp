@@ -30,7 +30,8 @@ void SheetPainter::drawLine(const QLineF& line)
     m_painter.drawLine(QLineF(toDevice(line.p1()), toDevice(line.p2())));
 }
 
-PrinterSheetTarget::PrinterSheetTarget(PrintTarget& printer, double sheetWidthPoints) : m_printer(printer)
+PrinterSheetTarget::PrinterSheetTarget(PrintTarget& printer, double sheetWidthPoints, PageStart pageStart)
+    : m_printer(printer), m_pageStart(std::move(pageStart))
 {
     // The painter's origin is the printable area's corner; the paper's left edge lies
     // left of it by the unprintable margin.
@@ -51,9 +52,21 @@ void PrinterSheetTarget::finish()
     }
 }
 
+bool PrinterSheetTarget::mayStartPage()
+{
+    if (m_cancelled || (m_pageStart && !m_pageStart(m_pages + 1))) {
+        // A cancelled document is dropped, not ended: no half job reaches the printer.
+        m_cancelled = true;
+        m_painter.reset();
+        return false;
+    }
+    ++m_pages;
+    return true;
+}
+
 SheetPainter* PrinterSheetTarget::painter()
 {
-    if (!m_painter && !m_failed) {
+    if (!m_painter && !m_failed && !m_cancelled && mayStartPage()) {
         if (m_printer.beginDocument())
             m_painter.emplace(m_printer.painter(), m_origin, 1.0);
         else
@@ -76,6 +89,6 @@ void PrinterSheetTarget::drawLineItem(const QLineF& line)
 
 void PrinterSheetTarget::startPage()
 {
-    if (m_painter)
+    if (m_painter && mayStartPage())
         m_printer.newPage();
 }

@@ -4,6 +4,8 @@
 
 #include <QHash>
 
+#include <functional>
+
 #include <optional>
 
 class QPainter;
@@ -39,11 +41,16 @@ class PrintTarget;
 class PrinterSheetTarget final : public PrintListTarget
 {
 public:
-    PrinterSheetTarget(PrintTarget& printer, double sheetWidthPoints);
+    // Runs before each page of the document begins, with its number from 1; false
+    // cancels the job: nothing more is drawn and the document is never ended.
+    using PageStart = std::function<bool(int page)>;
+
+    PrinterSheetTarget(PrintTarget& printer, double sheetWidthPoints, PageStart pageStart = {});
     ~PrinterSheetTarget() override;
 
     bool breaksPages() const override { return true; }
-    // Ends the document, if one was started.
+    bool stopped() const override { return m_cancelled; }
+    // Ends the document, if one was started and not cancelled.
     void finish();
 
 protected:
@@ -56,8 +63,14 @@ private:
     // printer failed to start one: what would be drawn is skipped.
     SheetPainter* painter();
 
+    // False when the job is cancelled before the next page.
+    bool mayStartPage();
+
     PrintTarget& m_printer;
     QPointF m_origin;
+    PageStart m_pageStart;
     std::optional<SheetPainter> m_painter;
+    int m_pages = 0;
     bool m_failed = false;
+    bool m_cancelled = false;
 };

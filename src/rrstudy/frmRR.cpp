@@ -23,6 +23,7 @@
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeWidget>
@@ -395,21 +396,38 @@ void frmRR::cmdRRinfo_Click()
 
 void frmRR::cmdPrint_Click()
 {
+    const SheetChoice choice = sheetChoice();
+    if (choice.selectedOnly && choice.selectedKey.isEmpty()) {
+        dialogs().message(this, QStringLiteral("Select a feature in the tree first."), applicationTitle());
+        return;
+    }
     frmPrinter printerDialog(this);
     dialogs().exec(&printerDialog);
     const PrinterChoice& answer = printerChoice();
     if (!answer.PrintConfirmed)
         return;
-    const SheetChoice choice = sheetChoice();
     if (!choice.selectedOnly && !choice.summary && !choice.inTolerance && !choice.outOfTolerance)
         return;
     const std::unique_ptr<PrintTarget> target = printing().openTarget(this, QStringLiteral("Gage R&R"), 1);
     if (!target)
         return;
+    // A large job (a summary of 500 pages takes seconds) shows its progress and can be
+    // cancelled; a cancelled document is dropped whole.
+    const LimitTexts limits = limitTexts();
+    QProgressDialog progress(QStringLiteral("Printing the Gage R&R sheets ..."), QStringLiteral("Cancel"), 0,
+                             StudySheetPages(answer.PrintCopies, choice, theStudy(), theStudyInformation(), limits),
+                             this);
+    progress.setWindowTitle(applicationTitle());
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(300);
+    progress.setAutoClose(false);
     // A failing step of the job is skipped: the printer target draws nothing on a
     // document it could not start, and the sheets go on.
-    PrinterSheetTarget printer(*target, SheetView::sheetWidth() / twipsPerPoint);
-    PrintStudySheets(printer, answer.PrintCopies, choice, theStudy(), theStudyInformation(), limitTexts(),
+    PrinterSheetTarget printer(*target, SheetView::sheetWidth() / twipsPerPoint, [&progress](int page) {
+        progress.setValue(page - 1);
+        return !progress.wasCanceled();
+    });
+    PrintStudySheets(printer, answer.PrintCopies, choice, theStudy(), theStudyInformation(), limits,
                      [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     printer.finish();
 }

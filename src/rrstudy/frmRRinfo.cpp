@@ -10,24 +10,42 @@
 
 namespace {
 
-// Labels stand left of their boxes in two columns of rows.
+// Labels stand left of their boxes in two columns of rows; each column of labels is as
+// wide as its longest text in the dialog's font.
 constexpr double rowHeight = 375;
 constexpr double firstRow = 150;
 constexpr double leftLabel = 120;
-constexpr double leftBox = 1380;
-constexpr double rightLabel = 3720;
-constexpr double rightBox = 4980;
+constexpr double labelGap = 60;
+constexpr double columnGap = 165;
 constexpr double boxWidth = 2175;
 constexpr double boxHeight = 315;
+
+struct LabelRow {
+    const char* text;
+    int row;
+};
+const LabelRow leftLabels[] = {{"Title:", 0},     {"Comments:", 1},    {"Part Name:", 2}, {"Part Number:", 3},
+                               {"Gage Name:", 4}, {"Gage Number:", 5}, {"Date:", 6}};
+const LabelRow rightLabels[] = {{"Appraiser #1:", 2}, {"Appraiser #2:", 3}, {"Appraiser #3:", 4},
+                                {"Temperature:", 5},  {"Start Time:", 6},   {"End Time:", 7}};
 
 double rowTop(int row)
 {
     return firstRow + row * rowHeight;
 }
 
-void addLabel(QWidget* parent, const QString& text, double left, int row)
+// Places a column of labels; returns its width, that of its longest text.
+template <std::size_t N>
+double placeLabels(QWidget* parent, const LabelRow (&labels)[N], double left, double height)
 {
-    placeControl<QLabel>(parent, nullptr, left, rowTop(row) + 30, 1215, 255, text);
+    int widest = 0;
+    for (const LabelRow& label : labels)
+        widest = qMax(widest, parent->fontMetrics().horizontalAdvance(QLatin1String(label.text)) + 2);
+    const double width = Twips::fromPixels(widest);
+    for (const LabelRow& label : labels)
+        placeControl<QLabel>(parent, nullptr, left, rowTop(label.row) + (boxHeight - height) / 2, width, height,
+                             QLatin1String(label.text));
+    return width;
 }
 
 QLineEdit* addTextBox(QWidget* parent, const char* name, double left, int row, double width = boxWidth)
@@ -64,38 +82,29 @@ frmRRinfo::frmRRinfo(StudyInformation& information, QWidget* parent)
 
 void frmRRinfo::createControls()
 {
-    setFixedSize(Twips::size(7335, rowTop(9) + 150));
+    const double labelHeight = qMax(255.0, Twips::fromPixels(fontMetrics().height()));
+    const double leftBox = leftLabel + placeLabels(this, leftLabels, leftLabel, labelHeight) + labelGap;
+    const double rightLabel = leftBox + boxWidth + columnGap;
+    const double rightBox = rightLabel + placeLabels(this, rightLabels, rightLabel, labelHeight) + labelGap;
+    setFixedSize(Twips::size(rightBox + boxWidth + 180, rowTop(9) + 150));
     const double wideBox = rightBox + boxWidth - leftBox;
 
-    addLabel(this, QStringLiteral("Title:"), leftLabel, 0);
     txtTitle = addTextBox(this, "txtTitle", leftBox, 0, wideBox);
-    addLabel(this, QStringLiteral("Comments:"), leftLabel, 1);
     txtComments = addTextBox(this, "txtComments", leftBox, 1, wideBox);
 
-    addLabel(this, QStringLiteral("Part Name:"), leftLabel, 2);
     txtPartName = addTextBox(this, "txtPartName", leftBox, 2);
-    addLabel(this, QStringLiteral("Part Number:"), leftLabel, 3);
     txtPartNumber = addTextBox(this, "txtPartNumber", leftBox, 3);
-    addLabel(this, QStringLiteral("Gage Name:"), leftLabel, 4);
     txtGageName = addTextBox(this, "txtGageName", leftBox, 4);
-    addLabel(this, QStringLiteral("Gage Number:"), leftLabel, 5);
     txtGageNumber = addTextBox(this, "txtGageNumber", leftBox, 5);
 
-    addLabel(this, QStringLiteral("Appraiser #1:"), rightLabel, 2);
     txtAp1 = addTextBox(this, "txtAp1", rightBox, 2);
-    addLabel(this, QStringLiteral("Appraiser #2:"), rightLabel, 3);
     txtAp2 = addTextBox(this, "txtAp2", rightBox, 3);
-    addLabel(this, QStringLiteral("Appraiser #3:"), rightLabel, 4);
     txtAp3 = addTextBox(this, "txtAp3", rightBox, 4);
-    addLabel(this, QStringLiteral("Temperature:"), rightLabel, 5);
     txtTempRange = addTextBox(this, "txtTempRange", rightBox, 5);
 
-    addLabel(this, QStringLiteral("Date:"), leftLabel, 6);
     DTDate = addPicker(this, "DTDate", QStringLiteral("dd-MMM-yyyy"), leftBox, 6);
     DTDate->setCalendarPopup(true);
-    addLabel(this, QStringLiteral("Start Time:"), rightLabel, 6);
     DTstime = addPicker(this, "DTstime", QStringLiteral("hh:mm:ss AP"), rightBox, 6);
-    addLabel(this, QStringLiteral("End Time:"), rightLabel, 7);
     DTetime = addPicker(this, "DTetime", QStringLiteral("hh:mm:ss AP"), rightBox, 7);
 
     cmdSave = placeControl<QPushButton>(this, "cmdSave", rightBox - 1335, rowTop(8) + 90, 1215, 420,

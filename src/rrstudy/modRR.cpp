@@ -50,12 +50,13 @@ QByteArray readTableHead(QFile& file)
 }
 
 // The table values, or nothing when the text holds fewer lines or a line that is
-// not a number. A line ends in LF or CR LF; blanks around the value do no harm.
+// not a number. A line ends in LF or CR LF; blanks around the value do no harm, nor
+// does the byte-order mark an editor may put before a UTF-8 text.
 std::optional<D2Values> parseTable(const QByteArray& head)
 {
     D2Values values{};
     int line = 0;
-    qsizetype start = 0;
+    qsizetype start = head.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     while (line < d2LineCount && start < head.size()) {
         qsizetype end = head.indexOf('\n', start);
         if (end < 0)
@@ -194,7 +195,7 @@ private:
 // The values of the table as read now; null when the file cannot give all of them.
 const D2Values* currentTable(const QString& tableFolder)
 {
-    QString path = tableFolder.isEmpty() ? AppPaths::programFolder() : tableFolder;
+    QString path = tableFolder.isEmpty() ? AppPaths::dataFolder() : tableFolder;
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
     path += QLatin1String("tbld2.txt");
@@ -280,7 +281,7 @@ private:
                 if (!store(m_feature.PartRange[a][p], high - low))
                     return false;
             }
-        double rangeSum = 0;
+            double rangeSum = 0;
             for (int p = 0; p < m_parts; ++p)
                 rangeSum += m_feature.PartRange[a][p];
             if (!store(m_feature.AppraiserRangeAverage[a], rangeSum / m_parts))
@@ -397,7 +398,7 @@ bool CalculateStudy(Study& study, const QString& acceptLimitText, const QString&
     study.UnacceptLimit = *unacceptLimit;
 
     // The folder is found once; the table in it is still looked at by every lookup.
-    const QString folder = tableFolder.isEmpty() ? AppPaths::programFolder() : tableFolder;
+    const QString folder = tableFolder.isEmpty() ? AppPaths::dataFolder() : tableFolder;
     for (StudyFeature& feature : study.Features) {
         feature.Problem = false;
         if (!FeatureCalculation(study, feature, folder).run())

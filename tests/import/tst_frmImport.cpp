@@ -441,7 +441,7 @@ void tst_frmImport::failedCalculationKeepsTheWindowOpen()
                             "data in your file."));
     QVERIFY(m_window->isVisible());
     QVERIFY(!theStudy().ImportSucceeded);
-    QCOMPARE(theStudy().FeatureCount(), 8);
+    QCOMPARE(theStudy().FeatureCount(), 0);  // the study is left as it was
 }
 
 QTEST_MAIN(tst_frmImport)

@@ -91,7 +91,7 @@ private slots:
     void shortSummaryOnPaperNumbersItsOnlyPageAt600Points();
     void dataSheetShowsAllNineRowsAndLinesOfATwoAppraiserStudy();
     void dataSheetPrintsResultsAtTheirColumns();
-    void dataSheetRulesNeverStrikeThroughText();
+    void dataSheetLinesKeepClearOfText();
     void dataSheetOfAFeatureOutsideTheStudyDrawsNothing();
     void printJobPrintsSheetsInOrderForEveryCopy();
     void selectedOnlyPrintsTheSelectedSheetPerCopy_data();
@@ -99,6 +99,7 @@ private slots:
     void printerPlacesTheSheetCentredAnd72PointsDown();
     void printJobMakesOneDocumentForAllCopies();
     void printJobThatDrawsNothingMakesNoDocument();
+    void printJobCountsItsPagesAndCanBeCancelled();
     void sheetsGoIntoARealPdfAsPages();
 };
 
@@ -321,11 +322,11 @@ void tst_GageSheets::dataSheetShowsAllNineRowsAndLinesOfATwoAppraiserStudy()
     const QStringList lines = recording.pageText(0);
 
     const QString blankCell(9, QLatin1Char(' '));
-    QVERIFY(lines.contains(QStringLiteral("  App 1/Run112345.67 1.5000   ") + blankCell.repeated(8)));
-    QVERIFY(lines.contains(QStringLiteral("  App 2/Run2") + blankCell.repeated(9) + QStringLiteral("-2.2500  ")));
+    QVERIFY(lines.contains(QStringLiteral("  App 1/Run1 12345.67 1.5000   ") + blankCell.repeated(8)));
+    QVERIFY(lines.contains(QStringLiteral("  App 2/Run2 ") + blankCell.repeated(9) + QStringLiteral("-2.2500  ")));
     for (const QString& label : {QStringLiteral("  App 3/Run1"), QStringLiteral("  App 3/Run2"),
                                  QStringLiteral("  App 3/Run3")})
-        QVERIFY2(lines.contains(label + blankCell.repeated(10)), qPrintable(label));
+        QVERIFY2(lines.contains(label), qPrintable(label));
     int rows = 0;
     for (const QString& line : lines)
         rows += line.startsWith(QLatin1String("  App ")) ? 1 : 0;
@@ -368,23 +369,28 @@ void tst_GageSheets::dataSheetPrintsResultsAtTheirColumns()
                                           "        7        8        9        10    ")));
 }
 
-void tst_GageSheets::dataSheetRulesNeverStrikeThroughText()
+// No rule strikes through a line of text, and every column line stands at least one
+// point clear of the characters beside it.
+void tst_GageSheets::dataSheetLinesKeepClearOfText()
 {
     Study study = studyOf(1);
-    study.Features[0].Readings[2][2][9] = QStringLiteral("8.125");
+    for (int a = 0; a < 3; ++a)
+        for (int t = 0; t < 3; ++t)
+            for (int p = 0; p < 10; ++p)
+                study.Features[0].Readings[a][t][p] = QStringLiteral("1234.5678");
     SheetRecording recording;
     PrintDataSheet(recording, study, StudyInformation(), 1);
 
     QList<double> rules;
-    int verticals = 0;
+    QList<QLineF> verticals;
     for (const SheetRecording::LineItem& item : recording.lines()) {
         if (item.line.dy() == 0)
             rules.append(item.line.y1());
         else
-            ++verticals;
+            verticals.append(item.line);
     }
     QCOMPARE(rules.size(), 15);
-    QCOMPARE(verticals, 2 + 2 + 10 + 1);
+    QCOMPARE(verticals.size(), 2 + 2 + 10 + 1);
     for (const SheetRecording::TextItem& item : recording.texts()) {
         const SheetFontMetrics& metrics = SheetFontMetrics::of(recording.fonts().at(item.font));
         // The glyphs of a line stand between its cap height and its base line.
@@ -392,6 +398,15 @@ void tst_GageSheets::dataSheetRulesNeverStrikeThroughText()
         const double baseLine = item.topLeft.y() + metrics.ascent;
         for (double y : rules)
             QVERIFY2(y <= glyphTop || y >= baseLine, qPrintable(item.text));
+        for (const QLineF& line : verticals) {
+            if (line.y1() >= baseLine || line.y2() <= glyphTop)
+                continue;
+            for (qsizetype i = 0; i < item.text.size(); ++i) {
+                const double left = item.topLeft.x() + i * metrics.blankWidth;
+                QVERIFY2(item.text.at(i).isSpace() || line.x1() <= left - 1 || line.x1() >= left + metrics.blankWidth + 1,
+                         qPrintable(QStringLiteral("%1 at %2").arg(item.text).arg(line.x1())));
+            }
+        }
     }
 }
 
@@ -490,6 +505,32 @@ void tst_GageSheets::printJobThatDrawsNothingMakesNoDocument()
         PrintStudySheets(sheet, 2, choice, studyOf(2), StudyInformation(), limits);  // nothing Unacceptable
     }
     QVERIFY(printer.documents().isEmpty());
+}
+
+// The page count is what the job prints; a job cancelled as page 3 starts keeps two
+// pages and never ends its document.
+void tst_GageSheets::printJobCountsItsPagesAndCanBeCancelled()
+{
+    const Study study = studyOf(120);
+    SheetChoice choice;
+    choice.summary = true;
+    choice.inTolerance = true;
+    const int pages = StudySheetPages(2, choice, study, StudyInformation(), limits);
+    QVERIFY(pages > 2 * (1 + 80));  // the summary breaks into pages
+    for (int cancelAt : {0, 3}) {
+        RecordingPrintTarget printer;
+        int started = 0;
+        {
+            PrinterSheetTarget sheet(printer, sheetWidthTwips / 20, [&](int page) {
+                started = page;
+                return page != cancelAt;
+            });
+            PrintStudySheets(sheet, 2, choice, study, StudyInformation(), limits);
+        }
+        QCOMPARE(printer.documents().at(0).pages.size(), cancelAt ? cancelAt - 1 : pages);
+        QCOMPARE(printer.documents().at(0).ended, cancelAt == 0);
+        QCOMPARE(started, cancelAt ? cancelAt : pages);
+    }
 }
 
 void tst_GageSheets::sheetsGoIntoARealPdfAsPages()

@@ -103,6 +103,7 @@ private slots:
     void printsTheCheckedSheetsInOneDocumentForAllCopies();
     void printsTheSelectedNodeOnly();
     void cancelledPrinterDialogPrintsNothing();
+    void selectedOnlyWithoutASelectionAsksForNothing();
 
 private:
     std::unique_ptr<ScriptedDialogs> m_dialogs;
@@ -521,6 +522,20 @@ void tst_frmRR::cancelledPrinterDialogPrintsNothing()
     });
     QTest::mouseClick(control<QPushButton>("cmdPrint"), Qt::LeftButton);
     QCOMPARE(m_dialogs->modalWindows().constLast(), QStringLiteral("frmPrinter"));
+    QVERIFY(printer.actions().isEmpty());
+}
+
+void tst_frmRR::selectedOnlyWithoutASelectionAsksForNothing()
+{
+    RecordingPrinting printer;
+    importStudy(verdictStudy(severalVerdicts()));
+    control<QCheckBox>("ckSelectedOnly")->click();
+    QTest::mouseClick(control<QPushButton>("cmdRecalc"), Qt::LeftButton);
+    const qsizetype windows = m_dialogs->modalWindows().size();
+    QTest::mouseClick(control<QPushButton>("cmdPrint"), Qt::LeftButton);
+    QVERIFY(!m_dialogs->messages().isEmpty());
+    QCOMPARE(m_dialogs->messages().constLast().text, QStringLiteral("Select a feature in the tree first."));
+    QCOMPARE(m_dialogs->modalWindows().size(), windows);
     QVERIFY(printer.actions().isEmpty());
 }
 

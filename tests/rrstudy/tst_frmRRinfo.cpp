@@ -2,6 +2,7 @@
 #include "rrstudy/StudyInformation.h"
 
 #include <QDateTimeEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -55,6 +56,8 @@ void tst_frmRRinfo::firstOpeningShowsTheTimeOfOpeningAndEmptyBoxes()
     }
     for (const char* name : textBoxes)
         QVERIFY2(textBox(dialog, name)->text().isEmpty(), name);
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), qPrintable(label->text()));
 }
 
 void tst_frmRRinfo::savedEntriesComeBackInTheirOwnBoxes()

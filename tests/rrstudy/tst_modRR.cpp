@@ -1,3 +1,4 @@
+#include "rrstudy/GageSheets.h"
 #include "rrstudy/modRR.h"
 
 #include <QFile>
@@ -88,11 +89,11 @@ private:
     void writeTableBytes(const QByteArray& bytes);
 
 private slots:
-    void shippedTableHoldsThePublishedValues_data();
-    void shippedTableHoldsThePublishedValues();
+    void shippedTableIsThePublishedTable();
+    void publishedWorkedExamplePrintsItsFigures();
     void lookupFailures_data();
     void lookupFailures();
-    void lookupTolerancesBlanksAndExtraLines();
+    void lookupToleratesAMarkBlanksAndExtraLines();
     void lookupRereadsAnEditedTable();
     void workedStudy();
     void tablePositions_data();
@@ -125,38 +126,60 @@ void tst_modRR::writeTable(const QStringList& lines, const QByteArray& ending)
     writeTableBytes(bytes);
 }
 
-void tst_modRR::shippedTableHoldsThePublishedValues_data()
+// The published d2* table, g = 1 to 15 and then d2 down, m = 2 to 10 across.
+void tst_modRR::shippedTableIsThePublishedTable()
 {
-    QTest::addColumn<int>("m");
-    QTest::addColumn<int>("g");
-    QTest::addColumn<double>("published");
-
-    QTest::newRow("m2 g1") << 2 << 1 << 1.41421;
-    QTest::newRow("m2 g2") << 2 << 2 << 1.27931;
-    QTest::newRow("m2 g15") << 2 << 15 << 1.14965;
-    QTest::newRow("m2 d2") << 2 << 16 << 1.12838;
-    QTest::newRow("m2 many groups") << 2 << 500 << 1.12838;
-    QTest::newRow("m3 g1") << 3 << 1 << 1.91155;
-    QTest::newRow("m3 g5") << 3 << 5 << 1.73857;
-    QTest::newRow("m3 d2") << 3 << 17 << 1.69257;
-    QTest::newRow("m4 d2") << 4 << 16 << 2.05875;
-    QTest::newRow("m5 g1") << 5 << 1 << 2.48124;
-    QTest::newRow("m5 d2") << 5 << 16 << 2.32593;
-    QTest::newRow("m6 g1") << 6 << 1 << 2.67253;
-    QTest::newRow("m10 d2") << 10 << 20 << 3.07751;
+    const char* const published[16] = {
+        "1.41421 1.91155 2.23887 2.48124 2.67253 2.82981 2.96288 3.07794 3.17905",
+        "1.27931 1.80538 2.15069 2.40484 2.60438 2.76779 2.90562 3.02446 3.12869",
+        "1.23105 1.76858 2.12049 2.37883 2.58127 2.74681 2.88628 3.00643 3.11173",
+        "1.20621 1.74989 2.10522 2.36571 2.56964 2.73626 2.87656 2.99737 3.10321",
+        "1.19105 1.73857 2.09601 2.35781 2.56263 2.72991 2.87071 2.99192 3.09808",
+        "1.18083 1.73099 2.08985 2.35253 2.55795 2.72567 2.86680 2.98829 3.09467",
+        "1.17348 1.72555 2.08543 2.34875 2.55460 2.72263 2.86401 2.98568 3.09222",
+        "1.16794 1.72147 2.08212 2.34591 2.55208 2.72036 2.86192 2.98373 3.09039",
+        "1.16361 1.71828 2.07953 2.34370 2.55013 2.71858 2.86028 2.98221 3.08896",
+        "1.16014 1.71573 2.07746 2.34192 2.54856 2.71717 2.85898 2.98100 3.08781",
+        "1.15729 1.71363 2.07577 2.34048 2.54728 2.71600 2.85791 2.98000 3.08688",
+        "1.15490 1.71189 2.07436 2.33927 2.54621 2.71504 2.85702 2.97917 3.08610",
+        "1.15289 1.71041 2.07316 2.33824 2.54530 2.71422 2.85627 2.97847 3.08544",
+        "1.15115 1.70914 2.07213 2.33737 2.54452 2.71351 2.85562 2.97787 3.08487",
+        "1.14965 1.70804 2.07125 2.33661 2.54385 2.71290 2.85506 2.97735 3.08438",
+        "1.12838 1.69257 2.05875 2.32593 2.53441 2.70436 2.84720 2.97003 3.07751"};
+    QByteArray expected;
+    for (int m = 0; m < 9; ++m)
+        for (const char* row : published)
+            expected += QByteArray(row).split(' ').at(m) + "\r\n";
+    QFile shipped(QStringLiteral(SHIPPED_D2_TABLE));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    QCOMPARE(shipped.readAll(), expected);
 }
 
-void tst_modRR::shippedTableHoldsThePublishedValues()
+// The reference manual's worked example, 3 appraisers x 3 trials x 10 parts, through the
+// shipped table: Rbar 0.3417, Xdiff 0.4447, Rp 3.511 as published; K1 = 5.15 / 1.69257,
+// K2 = 5.15 / 1.91155, K3 = 5.15 / 3.17905.
+void tst_modRR::publishedWorkedExamplePrintsItsFigures()
 {
-    QFETCH(int, m);
-    QFETCH(int, g);
-    QFETCH(double, published);
+    QFile reference(QStringLiteral(REFERENCE_STUDY));
+    QVERIFY(reference.open(QIODevice::ReadOnly | QIODevice::Text));
+    Study study = makeStudy(3, 3, 10);
+    study.Features << makeFeature(1, [](int, int, int) { return 0.0; }, "2.5", "2.5");
+    reference.readLine();
+    for (int row = 0; row < 9; ++row) {
+        const QList<QByteArray> cells = reference.readLine().trimmed().split(',');
+        for (int p = 0; p < 10; ++p)
+            study.Features[0].Readings[row / 3][row % 3][p] = QString::fromLatin1(cells.at(2 + p));
+    }
     QFile::remove(m_dir.filePath(QStringLiteral("tbld2.txt")));
     QVERIFY(QFile::copy(QStringLiteral(SHIPPED_D2_TABLE), m_dir.filePath(QStringLiteral("tbld2.txt"))));
 
-    const auto value = LookupD2(m, g, folder());
-    QVERIFY(value);
-    QVERIFY2(std::abs(*value - published) <= 1.000001e-5, qPrintable(QString::number(*value)));
+    QVERIFY(CalculateStudy(study, "10", "30", folder()));
+    const StudyFeature& f = study.Features[0];
+    QVERIFY(!f.Problem);
+    const QStringList printed = {SheetFormat::F4(f.RBar), SheetFormat::F4(f.XDiff), SheetFormat::F4(f.Rp),
+                                 SheetFormat::F4(f.EV),   SheetFormat::F4(f.AV),    SheetFormat::F4(f.RR),
+                                 SheetFormat::F4(f.PV)};
+    QCOMPARE(printed, (QStringList{"0.3417", "0.4447", "3.5111", "1.0396", "1.1829", "1.5748", "5.6879"}));
 }
 
 void tst_modRR::lookupFailures_data()
@@ -195,13 +218,12 @@ void tst_modRR::lookupFailures()
     QVERIFY(!LookupD2(m, g, folder()));
 }
 
-void tst_modRR::lookupTolerancesBlanksAndExtraLines()
+void tst_modRR::lookupToleratesAMarkBlanksAndExtraLines()
 {
-    QStringList lines = positionTableLines();
-    for (QString& line : lines)
-        line = QStringLiteral("  %1 ").arg(line);
-    lines << QStringLiteral("not a number, and past the table");
-    writeTable(lines, "\n");
+    QByteArray bytes = "\xEF\xBB\xBF";
+    for (const QString& line : positionTableLines())
+        bytes += "  " + line.toLatin1() + " \n";
+    writeTableBytes(bytes + "not a number, and past the table\n");
 
     QCOMPARE(LookupD2(2, 1, folder()).value_or(-1), 2.01);
     QCOMPARE(LookupD2(7, 9, folder()).value_or(-1), 7.09);
