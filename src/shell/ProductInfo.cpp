@@ -9,7 +9,7 @@ QString version()
 
 QString makerWebPage()
 {
-    return QStringLiteral(QUORVEL_WEB_PAGE);
+    return QStringLiteral(QUORVEL_HOMEPAGE);
 }
 
 } // namespace ProductInfo

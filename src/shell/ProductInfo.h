@@ -3,7 +3,7 @@
 #include <QString>
 
 // What the build says about the product: its version and the maker's web page, one
-// build setting (the CMake cache variable QUORVEL_WEB_PAGE) shared by the about box,
+// build setting (the CMake cache variable QUORVEL_HOMEPAGE) shared by the about box,
 // the "Vorn Web" action and the desktop metadata.
 namespace ProductInfo {
 
