@@ -9,7 +9,7 @@
 
 namespace SystemInformation {
 
-QList<Fact> facts(const QString& settingsFile)
+QList<Fact> facts(const QString& settingsFile, const QString& codeKeeperFolder)
 {
     QList<Fact> found = {
         {QStringLiteral("Operating system"), QSysInfo::prettyProductName()},
@@ -33,6 +33,8 @@ QList<Fact> facts(const QString& settingsFile)
     found.append(
         {QStringLiteral("Program folder"), QDir::toNativeSeparators(AppPaths::programFolder())});
     found.append({QStringLiteral("Settings"), QDir::toNativeSeparators(settingsFile)});
+    found.append(
+        {QStringLiteral("Code Keeper folder"), QDir::toNativeSeparators(codeKeeperFolder)});
     return found;
 }
 

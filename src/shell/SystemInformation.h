@@ -17,8 +17,9 @@ struct Fact
 };
 
 // The operating system and its version, the processor architecture, the Qt version,
-// each screen with its size and scaling, the program folder and the settings file.
-QList<Fact> facts(const QString& settingsFile);
+// each screen with its size and scaling, the program folder, the settings file and the
+// Code Keeper folder.
+QList<Fact> facts(const QString& settingsFile, const QString& codeKeeperFolder);
 
 // The facts as text, one "name: value" line each, as Copy puts them on the clipboard.
 QString text(const QList<Fact>& facts);

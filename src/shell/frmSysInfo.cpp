@@ -1,5 +1,6 @@
 #include "shell/frmSysInfo.h"
 
+#include "codekeeper/CodeFolder.h"
 #include "common/Dialogs.h"
 #include "shell/SystemInformation.h"
 
@@ -26,7 +27,7 @@ frmSysInfo::frmSysInfo(QWidget* parent)
     txtInfo->setReadOnly(true);
     txtInfo->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtInfo->setPlainText(
-        SystemInformation::text(SystemInformation::facts(QSettings().fileName())));
+        SystemInformation::text(SystemInformation::facts(QSettings().fileName(), CodeFolder())));
     cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
