@@ -196,11 +196,14 @@ void tst_modRR::lookupFailures_data()
     textLine.replace(good.indexOf("2.03"), 4, "two");
     QByteArray blankLine = good;
     blankLine.replace(good.indexOf("2.03"), 4, "  ");
+    QByteArray negative = good;
+    negative.replace(good.indexOf("2.03"), 4, "-2.03");
 
     QTest::newRow("missing file") << QByteArray() << 2 << 1;
     QTest::newRow("143 lines") << good.left(line144) << 2 << 1;
     QTest::newRow("a line of text") << textLine << 5 << 1;
     QTest::newRow("a blank line") << blankLine << 5 << 1;
+    QTest::newRow("a value below 0") << negative << 2 << 3;
     QTest::newRow("m below 2") << good << 1 << 1;
     QTest::newRow("m above 10") << good << 11 << 1;
     QTest::newRow("g below 1") << good << 2 << 0;
