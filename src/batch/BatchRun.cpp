@@ -140,12 +140,11 @@ private:
         if (names.isEmpty())
             return;
         const qsizetype more = names.size() - namedProblems;
-        m_errors << programName << ": "
-                 << (names.size() == 1 ? QStringLiteral("1 feature") : QStringLiteral("%1 features").arg(names.size()))
-                 << " could not be computed from their data (a reading or tolerance that is not a number, or a zero "
-                    "tolerance) and are counted as Caution: "
-                 << names.mid(0, namedProblems).join(QLatin1String(", "))
-                 << (more > 0 ? QStringLiteral(" and %1 more").arg(more) : QString()) << '\n';
+        m_errors << programName
+                 << ": Features not computed for their own data (a reading or tolerance that is not a number, or a "
+                    "zero tolerance), counted as Caution: "
+                 << names.size() << " (" << names.mid(0, namedProblems).join(QLatin1String(", "))
+                 << (more > 0 ? QStringLiteral(" and %1 more").arg(more) : QString()) << ")\n";
     }
 
     // Both reports are written in full before either is put in place, so a failed run

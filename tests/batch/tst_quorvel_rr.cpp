@@ -377,8 +377,8 @@ private slots:
         QTest::newRow("generated, default limits") << "study" << QStringList() << 10.0 << 30.0 << "";
         QTest::newRow("unjudgeable features and quotes")
             << "special" << QStringList() << 10.0 << 30.0
-            << "quorvel-rr: 2 features could not be computed from their data (a reading or tolerance that is not a "
-               "number, or a zero tolerance) and are counted as Caution: Bore 4, Bore 7\n";
+            << "quorvel-rr: Features not computed for their own data (a reading or tolerance that is not a number, "
+               "or a zero tolerance), counted as Caution: 2 (Bore 4, Bore 7)\n";
         QTest::newRow("unaccept raised to accept")
             << "study"
             << QStringList{QStringLiteral("--accept"), QStringLiteral("15"), QStringLiteral("--unaccept"),
