@@ -215,7 +215,7 @@ void frmCodeKeeper::Form_Load()
 {
     SkipSaveOnUnload = false;
     SetRichTextBoxWordWrap(txtEditor, false);
-    txtEditor->setEnabled(true);
+    enableEditor(true);
     m_textBoxEdit.setTextBox(txtEditor);
     UpdateEditButtons();
     BuildCodeTree();
@@ -366,14 +366,22 @@ void frmCodeKeeper::TreeView1_NodeClick(QTreeWidgetItem* node)
     if (node->childCount() > 0) {
         CurrentFile.clear();
         txtEditor->clear();
-        txtEditor->setEnabled(false);
+        enableEditor(false);
         return;
     }
-    txtEditor->setEnabled(true);
+    enableEditor(true);
     if (keyOf(node) == workingKey)
         OpenCodeFile(workingFileName, workingPicture, workingKey);
     else
         OpenCodeFile(keyOf(node), pictureOf(node->parent()), keyOf(node));
+}
+
+// Switching to the tool puts the focus in the editor, or in the tree while a category
+// is chosen and the editor is closed.
+void frmCodeKeeper::enableEditor(bool enabled)
+{
+    txtEditor->setEnabled(enabled);
+    setFocusProxy(enabled ? static_cast<QWidget*>(txtEditor) : TreeView1);
 }
 
 // Only a node with children opens and closes; expandAll() reports the leaves too.

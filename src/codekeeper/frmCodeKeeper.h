@@ -72,6 +72,7 @@ private:
     void SaveCurrentFile();
     void LayoutPanes();
     void UpdateEditButtons();
+    void enableEditor(bool enabled);
     void ShowCaretPosition();
     void setFontSize(double size);
 

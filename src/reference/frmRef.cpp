@@ -1,5 +1,6 @@
 #include "reference/frmRef.h"
 
+#include "frame/ResultBox.h"
 #include "reference/AngleConversion.h"
 #include "reference/GdtSymbols.h"
 #include "reference/InchMillimetre.h"
@@ -153,7 +154,10 @@ void frmRef::createConvertDegreesFrame(QWidget* page)
     const auto row = [this](const char* name, double left, double top, const QString& heading,
                             double headingWidth = 1095) {
         caption(Frame2, heading, left, top - 255, headingWidth);
-        return placeControl<QLineEdit>(Frame2, name, left, top, 1095, 315);
+        auto* box = placeControl<QLineEdit>(Frame2, name, left, top, 1095, 315);
+        // Calculate writes the other rows, and rewrites the typed one.
+        ResultBox::showWrittenTextFromItsStart(box);
+        return box;
     };
 
     optDMS = rowOption(Frame2, "optDMS", 720, QStringLiteral("Convert degrees, minutes, seconds"));
@@ -202,10 +206,7 @@ void frmRef::createUnitsTab(QWidget* page)
     caption(Frame4, QStringLiteral("Enter Distance"), 1800, 240, 1815);
     txtinmmDist = placeControl<QLineEdit>(Frame4, "txtinmmDist", 1800, 480, 1815, 285);
     caption(Frame4, QStringLiteral("Result"), 1800, 840, 1815);
-    lblinmmResult = placeControl<QLabel>(Frame4, "lblinmmResult", 1800, 1080, 1815, 255);
-    lblinmmResult->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    lblinmmResult->setIndent(4);
-    lblinmmResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblinmmResult = placeControl<ResultBox>(Frame4, "lblinmmResult", 1800, 1080, 1815, 255);
     cmdinmmClear = button(Frame4, "cmdinmmClear", 1680, 1440, 1095, QStringLiteral("Clear"));
     cmdinmmCalc = button(Frame4, "cmdinmmCalc", 2760, 1440, 1095, QStringLiteral("Calculate"));
 
@@ -260,6 +261,11 @@ void frmRef::connectHandlers()
     connect(cmdPlot, &QPushButton::clicked, this, &frmRef::cmdPlot_Click);
     connect(cmdPsall, &QPushButton::clicked, this, &frmRef::cmdPsall_Click);
     connect(cmdPcall, &QPushButton::clicked, this, &frmRef::cmdPcall_Click);
+    connect(SSTab1, &QTabWidget::currentChanged, this, &frmRef::updateFirstInput);
+
+    runOnEnter({txtDegD, txtDegM, txtDegS, txtCAH, txtCAM, txtCAS, txtDD}, cmdDegCalc);
+    runOnEnter({txtAEDist, txtAEerror}, cmdAEcalc);
+    runOnEnter({txtinmmDist}, cmdinmmCalc);
 }
 
 void frmRef::Form_Load()
@@ -272,6 +278,22 @@ void frmRef::Form_Load()
     optDMS_Click();
     cmdAEclear_Click();
     cmdPlot_Click();
+}
+
+// Switching to the tool puts the focus in the first input of the tab in front: the symbol
+// list, the row of angle boxes the mode opens, or the length to convert.
+void frmRef::updateFirstInput()
+{
+    switch (SSTab1->currentIndex()) {
+    case 0:
+        setFirstInput(cmbGDT);
+        break;
+    case 1:
+        setFirstInput(optCA->isChecked() ? txtCAH : optDD->isChecked() ? txtDD : txtDegD);
+        break;
+    default:
+        setFirstInput(txtinmmDist);
+    }
 }
 
 bool frmRef::eventFilter(QObject* watched, QEvent* event)
@@ -325,6 +347,7 @@ void frmRef::lockBoxes(std::initializer_list<QLineEdit*> editable,
         look(box, false);
     for (QLineEdit* box : locked)
         look(box, true);
+    updateFirstInput();
 }
 
 void frmRef::optDMS_Click()

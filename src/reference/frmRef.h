@@ -19,6 +19,7 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QTimer;
+class ResultBox;
 class SymbolPicture;
 
 // The reference tool window, three tabs: a picture catalogue of the GD&T symbols; angle
@@ -64,6 +65,7 @@ private:
     void createUnitsTab(QWidget* page);
     void connectHandlers();
     void Form_Load();
+    void updateFirstInput();
     void DrawClockFace();
     void PlotSizes();
     void lockBoxes(std::initializer_list<QLineEdit*> editable,
@@ -120,7 +122,7 @@ private:
     QRadioButton* optinTOmm = nullptr;
     QRadioButton* optmmTOin = nullptr;
     QLineEdit* txtinmmDist = nullptr;
-    QLabel* lblinmmResult = nullptr;
+    ResultBox* lblinmmResult = nullptr;
     QPushButton* cmdinmmClear = nullptr;
     QPushButton* cmdinmmCalc = nullptr;
     PictureBox* Picture5 = nullptr;

@@ -27,11 +27,6 @@ QLabel* caption(QWidget* parent, const QString& text, double left, double top, d
     return label;
 }
 
-ResultBox* resultBox(QWidget* parent, const char* name, double left, double top, double width)
-{
-    return placeControl<ResultBox>(parent, name, left, top, width, 315);
-}
-
 } // namespace
 
 frmTemp::frmTemp(QWidget* parent) : CalculatorFrame(10575, 6975, parent)
@@ -71,7 +66,7 @@ void frmTemp::createConversionFrame(QWidget* page)
     caption(frame, QStringLiteral("Temperature:"), 240, 1050, 1200);
     txtTemp = placeControl<QLineEdit>(frame, "txtTemp", 1500, 1020, 1335, 315);
     caption(frame, QStringLiteral("Result:"), 3120, 1050, 720);
-    lblConResult = resultBox(frame, "lblConResult", 3900, 1020, 1695);
+    lblConResult = placeControl<ResultBox>(frame, "lblConResult", 3900, 1020, 1695, 315);
 
     cmdTCConvert =
         placeControl<QPushButton>(frame, "cmdTCConvert", 7920, 300, 1620, 420, QStringLiteral("Convert"));
@@ -88,7 +83,7 @@ void frmTemp::createExpansionFrame(QWidget* page)
         placeControl<QGroupBox>(frame, nullptr, 240, 300, 5520, 900, QStringLiteral("Material"));
     cmbMaterial = placeControl<QComboBox>(material, "cmbMaterial", 180, 390, 3000, 315);
     caption(material, QStringLiteral("Approx."), 3240, 420, 780, Qt::AlignRight);
-    txtMat = resultBox(material, "txtMat", 4080, 390, 1200);
+    txtMat = placeControl<ResultBox>(material, "txtMat", 4080, 390, 1200, 315);
 
     // The arrow stands between the material's coefficient and the coefficient box it
     // copies into.
@@ -124,9 +119,9 @@ void frmTemp::createExpansionFrame(QWidget* page)
     opttuf->setChecked(true);
 
     caption(frame, QStringLiteral("Expansion"), 6960, 1980, 2580);
-    lblExp = resultBox(frame, "lblExp", 6960, 2220, 2580);
+    lblExp = placeControl<ResultBox>(frame, "lblExp", 6960, 2220, 2580, 315);
     caption(frame, QStringLiteral("New diameter/distance"), 6960, 2640, 2580);
-    lblNew = resultBox(frame, "lblNew", 6960, 2880, 2580);
+    lblNew = placeControl<ResultBox>(frame, "lblNew", 6960, 2880, 2580, 315);
 
     cmdCEcalc =
         placeControl<QPushButton>(frame, "cmdCEcalc", 6960, 3300, 1230, 420, QStringLiteral("Calculate"));

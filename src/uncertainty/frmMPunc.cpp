@@ -1,6 +1,7 @@
 #include "uncertainty/frmMPunc.h"
 
 #include "frame/PlaceControl.h"
+#include "frame/ResultBox.h"
 #include "uncertainty/Schematic.h"
 
 #include <QApplication>
@@ -35,24 +36,14 @@ QLabel* caption(QWidget* parent, const QString& text, double left, double top, d
     return label;
 }
 
+// Every input box is also written by the program: a calculation's fallback or a unit change.
 QLineEdit* inputBox(QWidget* parent, const char* name, double left, double top, double width,
                     const QString& toolTip)
 {
     auto* box = placeControl<QLineEdit>(parent, name, left, top, width, 315);
     box->setToolTip(toolTip);
+    ResultBox::showWrittenTextFromItsStart(box);
     return box;
-}
-
-// A label that shows a result in a sunken box, selectable so it can be copied.
-QLabel* resultBox(QWidget* parent, const char* name, double left, double top, double width)
-{
-    auto* label = placeControl<QLabel>(parent, name, left, top, width, 315);
-    label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    label->setAutoFillBackground(true);
-    label->setBackgroundRole(QPalette::Base);
-    label->setIndent(4);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
 }
 
 QComboBox* percentageList(QWidget* parent, const char* name, double left, double top, double width)
@@ -79,27 +70,26 @@ std::pair<QRadioButton*, QRadioButton*> unitsFrame(QWidget* parent, const char* 
             placeControl<QRadioButton>(frame, inches, 1080, 390, 720, 285, QStringLiteral("in"))};
 }
 
-// The field of a tab is a text box or a result caption: both hold a "text" property.
-UncertaintyLengths::Texts
-readTexts(const std::array<QWidget*, UncertaintyLengths::fieldCount>& fields)
+using Fields = std::array<QLineEdit*, UncertaintyLengths::fieldCount>;
+
+UncertaintyLengths::Texts readTexts(const Fields& fields)
 {
     UncertaintyLengths::Texts texts;
     for (std::size_t field = 0; field < fields.size(); ++field)
-        texts[field] = fields[field]->property("text").toString();
+        texts[field] = fields[field]->text();
     return texts;
 }
 
 // Only changed texts are written, so a box that keeps its text keeps its cursor and undo.
-void showTexts(const std::array<QWidget*, UncertaintyLengths::fieldCount>& fields,
-               const UncertaintyLengths::Texts& texts)
+void showTexts(const Fields& fields, const UncertaintyLengths::Texts& texts)
 {
     for (std::size_t field = 0; field < fields.size(); ++field)
-        if (fields[field]->property("text").toString() != texts[field])
-            fields[field]->setProperty("text", texts[field]);
+        if (fields[field]->text() != texts[field])
+            fields[field]->setText(texts[field]);
 }
 
 // The numbers of a tab's fields rewritten for the unit just chosen.
-void changeUnit(const std::array<QWidget*, UncertaintyLengths::fieldCount>& fields, Unit unit)
+void changeUnit(const Fields& fields, Unit unit)
 {
     auto texts = readTexts(fields);
     UncertaintyLengths::convertTexts(texts, unit, QLocale());
@@ -126,10 +116,10 @@ void setLocked(QLineEdit* box, bool locked)
     paintBox(box, locked ? QPalette::Button : QPalette::Base);
 }
 
-void clearTexts(std::initializer_list<QWidget*> fields)
+void clearTexts(std::initializer_list<QLineEdit*> fields)
 {
-    for (QWidget* field : fields)
-        field->setProperty("text", QString());
+    for (QLineEdit* field : fields)
+        field->clear();
 }
 
 // Runs `handler` when the option becomes selected.
@@ -164,6 +154,16 @@ frmMPunc::frmMPunc(QWidget* parent) : CalculatorFrame(10575, 6975, parent)
     Form_Load();
 }
 
+// Switching to the tool puts the focus in the first box the user can type in on the tab
+// in front; on the tolerance tab that depends on the convention chosen.
+void frmMPunc::updateFirstInput()
+{
+    if (SSTab1->currentIndex() == 0)
+        setFirstInput(txtpt);
+    else
+        setFirstInput(optB89->isChecked() ? txt4Vol : optVDI->isChecked() ? txt4L : txt4ISO);
+}
+
 void frmMPunc::createAccuracyTab(QWidget* page)
 {
     auto* required = placeControl<QGroupBox>(page, nullptr, 120, 60, 9780, 3660,
@@ -195,11 +195,11 @@ void frmMPunc::createAccuracyTab(QWidget* page)
     machineRow(QStringLiteral("BallBar Length"), 840);
     txtbbl = inputBox(required, "txtbbl", 8220, 840, 1320, ballbarTip);
     machineRow(QStringLiteral("ISO (E)"), 1440);
-    lble = resultBox(required, "lble", 8220, 1440, 1320);
+    lble = placeControl<ResultBox>(required, "lble", 8220, 1440, 1320, 315);
     machineRow(QStringLiteral("VDI/VDE (U3)"), 1860);
-    lblu3 = resultBox(required, "lblu3", 8220, 1860, 1320);
+    lblu3 = placeControl<ResultBox>(required, "lblu3", 8220, 1860, 1320, 315);
     machineRow(QStringLiteral("B89 Volumetric"), 2280);
-    lblvol = resultBox(required, "lblvol", 8220, 2280, 1320);
+    lblvol = placeControl<ResultBox>(required, "lblvol", 8220, 2280, 1320, 315);
     cmd3cmmCalc = placeControl<QPushButton>(required, "cmd3cmmCalc", 6600, 3120, 1410, 420,
                                             QStringLiteral("Calculate"));
     cmd3cmmCalcclear = placeControl<QPushButton>(required, "cmd3cmmCalcclear", 8130, 3120, 1410,
@@ -218,7 +218,7 @@ void frmMPunc::createAccuracyTab(QWidget* page)
                                                QStringLiteral("Clear"));
     const auto probingResult = [probing](const QString& text, const char* name, double top) {
         caption(probing, text, 3480, top + 30, 2040);
-        return resultBox(probing, name, 5580, top, 1860);
+        return placeControl<ResultBox>(probing, name, 5580, top, 1860, 315);
     };
     lbliso = probingResult(QStringLiteral("+/- ISO (R)"), "lbliso", 390);
     lblvdi = probingResult(QStringLiteral("+/- VDI/VDE (V3)"), "lblvdi", 870);
@@ -323,7 +323,7 @@ void frmMPunc::createToleranceTab(QWidget* page)
     optR->setChecked(true);
     Schematics::formSymbols(form, 5580, 330);
     caption(form, QStringLiteral("+/-Tolerance"), 4200, 900, 1320);
-    lbl4FT = resultBox(form, "lbl4FT", 5580, 870, 1860);
+    lbl4FT = placeControl<ResultBox>(form, "lbl4FT", 5580, 870, 1860, 315);
     cmd4FT = placeControl<QPushButton>(form, "cmd4FT", 4200, 1350, 1500, 420,
                                        QStringLiteral("Calculate"));
     cmd4FTclear = placeControl<QPushButton>(form, "cmd4FTclear", 5940, 1350, 1500, 420,
@@ -362,6 +362,16 @@ void frmMPunc::connectHandlers()
     onSelected(optB89pp, this, &frmMPunc::optB89pp_Click);
     onSelected(opt4in, this, &frmMPunc::opt4in_Click);
     onSelected(opt4mm, this, &frmMPunc::opt4mm_Click);
+    connect(SSTab1, &QTabWidget::currentChanged, this, &frmMPunc::updateFirstInput);
+
+    runOnEnter({txtpt, txtpd, txtd, txtdtol, cmbper->lineEdit(), txtl, txtbbl}, cmd3cmmCalc);
+    runOnEnter({txtppt}, cmd3pCalc);
+    runOnEnter({txt4ISO, txt4L, txt4U3, txt4Vol, txt4bbl, cmb4->lineEdit()}, cmd4calc);
+    runOnEnter({txt4dist}, cmdmdist);
+    runOnEnter({txt4PT}, cmdmpt);
+    runOnEnter({txt4Dia}, cmdmdia);
+    runOnEnter({txt4DT}, cmdmdt);
+    runOnEnter({txt4R, txt4V3, txt4B89pp}, cmd4FT);
 }
 
 void frmMPunc::Form_Load()
@@ -492,6 +502,7 @@ void frmMPunc::setMachineBoxes(bool iso, bool lValue, bool vdi, bool volumetric,
     setBoxOn(txt4U3, vdi);
     setBoxOn(txt4Vol, volumetric);
     setBoxOn(txt4bbl, ballbar);
+    updateFirstInput();
 }
 
 void frmMPunc::setProbingBoxes(bool isoR, bool vdiV3, bool pointToPoint)

@@ -7,11 +7,11 @@
 #include <array>
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class ResultBox;
 
 // The machine and part uncertainty tool window: on one tab the machine accuracy a part
 // tolerance needs, on the other the part tolerance a machine can check. Every
@@ -49,12 +49,13 @@ private slots:
     void opt4mm_Click();
 
 private:
-    using Fields = std::array<QWidget*, UncertaintyLengths::fieldCount>;
+    using Fields = std::array<QLineEdit*, UncertaintyLengths::fieldCount>;
 
     void createAccuracyTab(QWidget* page);
     void createToleranceTab(QWidget* page);
     void connectHandlers();
     void Form_Load();
+    void updateFirstInput();
 
     UncertaintyLengths::Unit accuracyUnit() const;
     UncertaintyLengths::Unit toleranceUnit() const;
@@ -78,13 +79,13 @@ private:
     QComboBox* cmbper = nullptr;
     QLineEdit* txtl = nullptr;
     QLineEdit* txtbbl = nullptr;
-    QLabel* lble = nullptr;
-    QLabel* lblu3 = nullptr;
-    QLabel* lblvol = nullptr;
+    ResultBox* lble = nullptr;
+    ResultBox* lblu3 = nullptr;
+    ResultBox* lblvol = nullptr;
     QLineEdit* txtppt = nullptr;
-    QLabel* lbliso = nullptr;
-    QLabel* lblvdi = nullptr;
-    QLabel* lblb89 = nullptr;
+    ResultBox* lbliso = nullptr;
+    ResultBox* lblvdi = nullptr;
+    ResultBox* lblb89 = nullptr;
     QRadioButton* optmm = nullptr;
     QRadioButton* optin = nullptr;
     QPushButton* cmd3cmmCalc = nullptr;
@@ -115,7 +116,7 @@ private:
     QLineEdit* txt4R = nullptr;
     QLineEdit* txt4V3 = nullptr;
     QLineEdit* txt4B89pp = nullptr;
-    QLabel* lbl4FT = nullptr;
+    ResultBox* lbl4FT = nullptr;
     QRadioButton* opt4mm = nullptr;
     QRadioButton* opt4in = nullptr;
     QPushButton* cmd4calc = nullptr;

@@ -186,10 +186,12 @@ void tst_frmCodeKeeper::nodeClickSavesAndOpens()
     click(QStringLiteral("Macros"));
     QVERIFY(editor()->toPlainText().isEmpty());
     QVERIFY(!editor()->isEnabled());
+    QCOMPARE(m_window->focusProxy(), tree());
     tree()->expandItem(node("Macros"));
     QCOMPARE(picture("Macros"), 6);
     click(QStringLiteral("Align"));
     QVERIFY(editor()->isEnabled());
+    QCOMPARE(m_window->focusProxy(), editor());
     QCOMPARE(editor()->toPlainText(), QStringLiteral("Macros_05_Align.txt\nG01 X0\n"));
     editor()->moveCursor(QTextCursor::End);
     QTest::keyClicks(editor(), QStringLiteral("G01 X1"));

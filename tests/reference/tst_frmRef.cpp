@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -117,6 +116,7 @@ void tst_frmRef::startsReadyOnTheSymbols()
     QCOMPARE(control("picIn")->property("picture"), control("Image1_0")->property("picture"));
     QVERIFY(control<QLineEdit>("txtDD")->isReadOnly()); // optDMS_Click has run
     QVERIFY(sweptAt(0) && !sweptAt(90));                // the dial, without a sweep
+    QCOMPARE(m_window->focusProxy(), control("cmbGDT"));
 }
 
 void tst_frmRef::optionUnlocksItsRow_data()
@@ -132,8 +132,10 @@ void tst_frmRef::optionUnlocksItsRow()
 {
     QFETCH(QString, option);
     QFETCH(QStringList, editable);
+    control<QTabWidget>("SSTab1")->setCurrentIndex(1);
     control<QRadioButton>("optCA")->click();
     control<QRadioButton>(option)->click();
+    QCOMPARE(m_window->focusProxy()->objectName(), editable.first());
     for (const QString& box : angleBoxes) {
         auto* edit = control<QLineEdit>(box);
         QCOMPARE(edit->isReadOnly(), !editable.contains(box));
@@ -211,9 +213,10 @@ void tst_frmRef::clickingTheWideFrameSelectsEntry37()
 
 void tst_frmRef::inchMillimetreCalculatesAndClears()
 {
-    auto* result = control<QLabel>("lblinmmResult");
+    auto* result = control<QLineEdit>("lblinmmResult");
+    QVERIFY(result->isReadOnly());
     type("txtinmmDist", "1");
-    click("cmdinmmCalc");
+    QTest::keyClick(control("txtinmmDist"), Qt::Key_Return);
     QCOMPARE(result->text(), QStringLiteral("25.4"));
     control<QRadioButton>("optmmTOin")->click();
     click("cmdinmmCalc");

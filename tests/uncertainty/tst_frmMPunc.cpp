@@ -63,8 +63,9 @@ void tst_frmMPunc::startState()
         QCOMPARE(find(percentage)->property("currentText").toString(), QStringLiteral("10"));
     for (const char* on : {"txt4ISO", "txt4L", "txt4R"})
         QVERIFY2(find(on)->isEnabled(), on);
-    for (const char* locked : {"txt4dist", "txt4PT", "txt4Dia", "txt4DT"})
+    for (const char* locked : {"txt4dist", "txt4PT", "txt4Dia", "txt4DT", "lble"})
         QVERIFY2(find<QLineEdit>(locked)->isReadOnly(), locked);
+    QCOMPARE(m_window->focusProxy(), find("txtpt"));
     for (const char* modify : {"cmdmdist", "cmdmpt", "cmdmdia", "cmdmdt"})
         QVERIFY2(!find(modify)->isEnabled(), modify);
 }
@@ -74,7 +75,7 @@ void tst_frmMPunc::accuracyTab()
     type("txtpt", "0.05");
     type("txtpd", "200");
     type("txtl", "333");
-    click("cmd3cmmCalc");
+    QTest::keyClick(find("txtl"), Qt::Key_Return);
     QCOMPARE(text("lble") + " " + text("txtbbl"), QStringLiteral("0.0044 200.0000"));
     type("txtppt", "0.01");
     click("cmd3pCalc");
@@ -134,6 +135,7 @@ void tst_frmMPunc::optionsSwitchTheBoxes()
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);
     for (const auto& [option, on] : options) {
         click(option);
+        QVERIFY2(m_window->focusProxy()->isEnabled(), option);
         for (int i = 0; i < 8; ++i) {
             auto* box = find(boxes[i]);
             const bool faced = box->palette().color(QPalette::Base) == buttonFace;
