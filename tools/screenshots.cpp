@@ -4,6 +4,8 @@
 #include "rrstudy/GageSheets.h"
 #include "rrstudy/SheetPainter.h"
 #include "rrstudy/StudyInformation.h"
+#include "rrstudy/GageChartScene.h"
+#include "rrstudy/frmRRCharts.h"
 #include "rrstudy/frmRRinfo.h"
 #include "rrstudy/modRR.h"
 #include "printing/PdfPrintTarget.h"
@@ -24,6 +26,7 @@
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
@@ -247,6 +250,44 @@ bool shootImport(const QDir& output, QTextStream& out)
     return save(window, output, QStringLiteral("import.png"), out);
 }
 
+// The charts and ANOVA of the example study's first Unacceptable feature, opened from
+// the tree's context menu, and the same page as it prints.
+bool shootChartWindow(QWidget* mainWindow, const QDir& output, QTextStream& out)
+{
+    auto* tree = mainWindow->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    QTreeWidgetItem* unacceptable = tree->topLevelItem(2);
+    if (!unacceptable || unacceptable->childCount() == 0) {
+        out << "the example study has no Unacceptable feature" << Qt::endl;
+        return false;
+    }
+    tree->setCurrentItem(unacceptable->child(0));
+    tree->findChild<QAction*>(QStringLiteral("actChartsAndAnova"))->trigger();
+    auto* charts = mainWindow->findChild<frmRRCharts*>();
+    charts->resize(1400, 900);
+    QTest::qWait(50);
+    if (!save(*charts, output, QStringLiteral("gage-rr-charts.png"), out))
+        return false;
+
+    const PdfPrintTarget paper(QString(), 1);
+    const double scale = 110.0 / 72;
+    QImage page((paper.paperRect().size() * scale).toSize(), QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        painter.scale(scale, scale);
+        painter.translate(-paper.paperRect().topLeft());
+        DrawGageChartPage(painter, paper.printableRect(), charts->page());
+    }
+    const QString path = output.filePath(QStringLiteral("gage-rr-charts-page.png"));
+    if (!page.save(path)) {
+        out << "could not write " << path << Qt::endl;
+        return false;
+    }
+    out << path << Qt::endl;
+    charts->close();
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -275,5 +316,7 @@ int main(int argc, char** argv)
         if (!save(window, output, QLatin1String(shot.fileName), out))
             return 1;
     }
+    if (!shootChartWindow(&window, output, out))
+        return 1;
     return writeExampleSheetsPdf(output, out) && shootImport(output, out) ? 0 : 1;
 }
