@@ -1,5 +1,6 @@
 // Measures the time from the program's entry to the main window shown (no splash),
 // over several runs in one process. Run with `make bench`.
+#include "codekeeper/CodeFolder.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QTemporaryDir settingsFolder;
     QSettings settings(settingsFolder.filePath(QStringLiteral("Quorvel.ini")), QSettings::IniFormat);
+    setCodeFolder(settingsFolder.filePath(QStringLiteral("CK")));
     QTextStream out(stdout);
 
     std::vector<double> milliseconds;

@@ -8,6 +8,9 @@
 #include "rrstudy/frmRRCharts.h"
 #include "rrstudy/frmRRinfo.h"
 #include "rrstudy/modRR.h"
+#include "codekeeper/CodeFolder.h"
+#include "codekeeper/CodePictures.h"
+#include "codekeeper/frmCat.h"
 #include "printing/PdfPrintTarget.h"
 #include "shell/frmMain.h"
 #include "printing/frmPrinter.h"
@@ -34,6 +37,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -102,6 +106,59 @@ void calculateToleranceExample(QWidget* mainWindow)
     press(window, "cmd4FT");
 }
 
+// The reference window on one of its tabs, with a box typed in and a button clicked.
+QWidget* showReferenceTab(QWidget* mainWindow, int tab)
+{
+    auto* window = mainWindow->findChild<QWidget*>(QStringLiteral("frmRef"));
+    window->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(tab);
+    return window;
+}
+
+void typeAndClick(QWidget* window, const char* box, const char* text, const char* button)
+{
+    if (box)
+        window->findChild<QLineEdit*>(QLatin1String(box))->setText(QLatin1String(text));
+    QTest::mouseClick(window->findChild<QAbstractButton*>(QLatin1String(button)), Qt::LeftButton,
+                      {}, QPoint(6, 6));
+}
+
+void selectFeatureControlFrame(QWidget* mainWindow)
+{
+    showReferenceTab(mainWindow, 0)
+        ->findChild<QComboBox*>(QStringLiteral("cmbGDT"))
+        ->setCurrentIndex(37);
+}
+
+void showAngleTab(QWidget* mainWindow)
+{
+    showReferenceTab(mainWindow, 1);
+}
+
+// 247 degrees 30 minutes converted and swept out on the clock face to the end.
+void sweepAnAngle(QWidget* mainWindow)
+{
+    QWidget* window = showReferenceTab(mainWindow, 1);
+    window->findChild<QLineEdit*>(QStringLiteral("txtDegD"))->setText(QStringLiteral("247"));
+    typeAndClick(window, "txtDegM", "30", "cmdDegCalc");
+    auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1"));
+    for (int wait = 0; wait < 500 && timer->isActive(); ++wait)
+        QTest::qWait(10);
+}
+
+void convertAnInch(QWidget* mainWindow)
+{
+    typeAndClick(showReferenceTab(mainWindow, 2), "txtinmmDist", "1", "cmdinmmCalc");
+}
+
+void plotMetricSizes(QWidget* mainWindow)
+{
+    QWidget* window = showReferenceTab(mainWindow, 2);
+    typeAndClick(window, nullptr, nullptr, "cmdPcall");
+    for (int size = 3; size < 6; ++size)
+        window->findChild<QCheckBox*>(QStringLiteral("Check1_%1").arg(size))->setChecked(true);
+    typeAndClick(window, nullptr, nullptr, "cmdPlot");
+}
+
 void importExampleStudy(QWidget* mainWindow)
 {
     ExampleStudy::fill(40);
@@ -144,6 +201,49 @@ bool writeExampleSheetsPdf(const QDir& output, QTextStream& out)
     return true;
 }
 
+// A small Code Keeper store in a temporary folder: a few coloured categories.
+void writeExampleCodeStore(const QDir& folder)
+{
+    const std::pair<const char*, const char*> entries[] = {
+        {"Alignments_05_PlaneLineLine.txt",
+         "$$ Base alignment: plane, line, line\r\n"
+         "A1 = ALIGNMENT/START, RECALL:STARTUP, LIST=YES\r\n"
+         "     ALIGNMENT/LEVEL, ZPLUS, PLN1\r\n"
+         "     ALIGNMENT/ROTATE, XPLUS, TO, LIN1, ABOUT, ZPLUS\r\n"
+         "     ALIGNMENT/TRANS, XAXIS, PNT1\r\n"
+         "     ALIGNMENT/TRANS, YAXIS, LIN2\r\n"
+         "     ALIGNMENT/TRANS, ZAXIS, PLN1\r\n"
+         "     ALIGNMENT/END\r\n"},
+        {"Alignments_05_Iterative.txt", "$$ Iterative alignment on six points\r\n"},
+        {"Probes_21_ChangeTip.txt", "LOADPROBE/PROBE_2MM\r\nTIP/T1A0B0\r\n"},
+        {"Probes_21_Qualify.txt", "$$ Qualify every tip on the sphere\r\n"},
+        {"SafeMoves_13_Clearance.txt", "MOVE/CLEARPLANE\r\n"},
+        {"Reports_49_Header.txt", "COMMENT/REPT, \"Part number:\"\r\n"},
+    };
+    for (const auto& [name, text] : entries) {
+        QFile file(folder.filePath(QLatin1String(name)));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(text);
+    }
+}
+
+// Code Keeper with the split bar dragged to give the tree room, its categories open and
+// the first alignment in the editor.
+void openCodeKeeperExample(QWidget* mainWindow)
+{
+    auto* window = mainWindow->findChild<QWidget*>(QStringLiteral("frmCodeKeeper"));
+    const QRect tree0 = window->findChild<QWidget*>(QStringLiteral("pbLeft"))->geometry();
+    QTest::mousePress(window, Qt::LeftButton, {}, QPoint(tree0.right() + 2, tree0.center().y()));
+    QTest::mouseMove(window, QPoint(window->width() / 4, tree0.center().y()));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(window->width() / 4, tree0.center().y()));
+    auto* tree = window->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    tree->expandAll();
+    QTreeWidgetItem* entry =
+        tree->findItems(QStringLiteral("PlaneLineLine"), Qt::MatchExactly | Qt::MatchRecursive)
+            .value(0);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(entry).center());
+}
+
 struct Shot {
     const char* toolKey;
     const char* fileName;
@@ -153,13 +253,19 @@ struct Shot {
 
 const Shot shots[] = {
     {"Angles", "main-window.png"},       {"Uncertainty", "uncertainty.png"},
-    {"RR", "gage-rr.png"},               {"CodeKeeper", "code-keeper.png"},
+    {"RR", "gage-rr.png"},
+    {"CodeKeeper", "code-keeper.png", openCodeKeeperExample},
     {"Temperature", "temperature.png"},  {"References", "references.png"},
     {"Temperature", "temperature-calculated.png", calculateTemperatureExample},
     {"Uncertainty", "uncertainty-accuracy.png", calculateAccuracyExample},
     {"Uncertainty", "uncertainty-tolerance.png", calculateToleranceExample},
     {"RR", "gage-rr-study.png", importExampleStudy},
     {"RR", "gage-rr-data-sheet.png", showExampleDataSheet},
+    {"References", "references-symbol.png", selectFeatureControlFrame},
+    {"References", "references-angles.png", showAngleTab},
+    {"References", "references-clock.png", sweepAnAngle},
+    {"References", "references-units.png", convertAnInch},
+    {"References", "references-sizes-metric.png", plotMetricSizes},
 };
 
 bool save(QWidget& window, const QDir& output, const QString& fileName, QTextStream& out)
@@ -207,6 +313,17 @@ bool shootPrinterDialog(const QDir& output, QTextStream& out)
     dialog.show();
     QTest::qWait(20);
     return save(dialog, output, QStringLiteral("printer-dialog.png"), out);
+}
+
+// Code Keeper's category dialog as Edit shows it for the red category Probes.
+bool shootCategoryDialog(const QDir& output, QTextStream& out)
+{
+    const QList<QIcon> pictures = loadCodePictures();
+    CategoryDialogValues values{QStringLiteral("Probes"), 21, QStringLiteral("Parent"), true, false};
+    frmCat dialog(values, pictures);
+    dialog.show();
+    QTest::qWait(20);
+    return save(dialog, output, QStringLiteral("code-keeper-category.png"), out);
 }
 
 bool shootStudyInformation(const QDir& output, QTextStream& out)
@@ -296,6 +413,10 @@ int main(int argc, char** argv)
     const QDir output(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     QTemporaryDir settingsFolder;
     QSettings settings(settingsFolder.filePath(QStringLiteral("Quorvel.ini")), QSettings::IniFormat);
+    const QDir codeFolder(settingsFolder.filePath(QStringLiteral("CK")));
+    codeFolder.mkpath(QStringLiteral("."));
+    writeExampleCodeStore(codeFolder);
+    setCodeFolder(codeFolder.path());
 
     frmMain window(settings);
     window.showNormal();
@@ -305,7 +426,7 @@ int main(int argc, char** argv)
     auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("tbToolBar"));
     QTextStream out(stdout);
     if (!shootTriangle(window, output, out) || !shootPrinterDialog(output, out)
-        || !shootStudyInformation(output, out))
+        || !shootCategoryDialog(output, out) || !shootStudyInformation(output, out))
         return 1;
     for (const Shot& shot : shots) {
         auto* action = window.findChild<QAction*>(QLatin1String(shot.toolKey));

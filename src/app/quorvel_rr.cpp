@@ -1,4 +1,5 @@
 #include "batch/BatchRun.h"
+#include "batch/SystemPath.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -27,5 +28,9 @@ int main(int argc, char** argv)
     QGuiApplication::setApplicationName(QStringLiteral("quorvel-rr"));
     QTextStream out(stdout);
     QTextStream errors(stderr);
-    return RunBatch(QGuiApplication::arguments(), out, errors);
+    // File names are taken as the system's bytes, valid UTF-8 or not.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(SystemPath::fromArgument(QByteArray(argv[i])));
+    return RunBatch(arguments, out, errors);
 }

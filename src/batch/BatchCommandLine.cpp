@@ -56,14 +56,15 @@ void describe(QCommandLineParser& parser)
                                      "acceptable limit when below it.")
                           .arg(choicesText(ToleranceLimits::unacceptChoices()), ToleranceLimits::defaultUnaccept()),
                       QStringLiteral("N")});
-    parser.addOption({QStringLiteral("pdf"), QStringLiteral("Print the sheets into this PDF file."),
+    parser.addOption({QStringLiteral("pdf"), QStringLiteral("Print the sheets into this PDF file (- for standard output)."),
                       QStringLiteral("OUT.pdf")});
     parser.addOption({QStringLiteral("sheets"),
                       QStringLiteral("The sheets of the PDF: summary, or all (the summary and every "
                                      "feature's data sheet; the default)."),
                       QStringLiteral("summary|all")});
     parser.addOption({QStringLiteral("csv"),
-                      QStringLiteral("Write one row of results per feature into this CSV file."),
+                      QStringLiteral("Write one row of results per feature into this CSV file (- for "
+                                     "standard output, which then carries no summary)."),
                       QStringLiteral("OUT.csv")});
     for (const InformationOption& option : informationOptions)
         parser.addOption({QString::fromLatin1(option.name), QString::fromLatin1(option.description),
@@ -129,6 +130,10 @@ void BatchCommandLine::parse(const QStringList& arguments)
 
     m_options.pdfPath = parser.value(QStringLiteral("pdf"));
     m_options.csvPath = parser.value(QStringLiteral("csv"));
+    for (const QString& output : {QStringLiteral("csv"), QStringLiteral("pdf")}) {
+        if (parser.isSet(output) && parser.value(output).isEmpty())
+            return usageError(QStringLiteral("--%1 needs a file name (- for standard output).").arg(output));
+    }
     if (parser.isSet(QStringLiteral("sheets"))) {
         const QString sheets = parser.value(QStringLiteral("sheets"));
         if (sheets != QLatin1String("summary") && sheets != QLatin1String("all"))

@@ -2,7 +2,9 @@
 
 #include "batch/BatchCommandLine.h"
 #include "batch/PlainTextSheet.h"
+#include "batch/ReportOutput.h"
 #include "batch/ResultsCsv.h"
+#include "batch/SystemPath.h"
 #include "import/ImportLayout.h"
 #include "import/ImportProcess.h"
 #include "import/LayoutTemplate.h"
@@ -16,10 +18,18 @@
 #include <QDir>
 #include <QTextStream>
 
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <vector>
+
 namespace {
 
 const QString programName = QStringLiteral("quorvel-rr");
 constexpr double twipsPerPoint = 20;
+
+// The names of the first few features that failed their own calculation.
+constexpr int namedProblems = 5;
 
 class Batch
 {
@@ -31,14 +41,26 @@ public:
 
     int run()
     {
+        if (const auto clash = outputClash()) {
+            m_errors << programName << ": " << *clash << '\n';
+            return 2;
+        }
+        if (const auto problem = D2TableProblem()) {
+            fail(QStringLiteral("%1: The d2 table %2 cannot be used: %3.")
+                     .arg(programName, QDir::toNativeSeparators(D2TablePath()), *problem));
+            return 1;
+        }
         if (!importStudy())
             return 1;
         TallyStatuses(m_study);
+        reportProblemFeatures();
         const LimitTexts limits = ToleranceLimits::limitTexts(m_options.acceptLimit, m_options.unacceptLimit);
-        if (!writeCsv() || !writePdf(limits))
+        if (!writeReports(limits))
             return 1;
-        PlainTextSheet summary(m_out);
-        PrintSummarySheet(summary, m_study, m_options.information, limits);
+        if (!isOutput(QStringLiteral("-"))) {
+            PlainTextSheet summary(m_out);
+            PrintSummarySheet(summary, m_study, m_options.information, limits);
+        }
         return 0;
     }
 
@@ -49,6 +71,36 @@ private:
         return false;
     }
 
+    bool isOutput(const QString& path) const { return m_options.csvPath == path || m_options.pdfPath == path; }
+
+    // A report never replaces an input, nor the other report: the files themselves are
+    // compared, so links and other names of one file count as that file.
+    std::optional<QString> outputClash() const
+    {
+        const auto sameFile = [](const QString& first, const QString& second) {
+            if (first == QLatin1String("-") || second == QLatin1String("-"))
+                return first == second;
+            const auto identity = SystemPath::identify(first);
+            return identity && identity == SystemPath::identify(second);
+        };
+        const std::pair<QString, QString> outputs[] = {{QStringLiteral("--csv"), m_options.csvPath},
+                                                       {QStringLiteral("--pdf"), m_options.pdfPath}};
+        for (const auto& [option, path] : outputs) {
+            if (path.isEmpty())
+                continue;
+            for (const auto& [input, inputPath] : {std::pair{QStringLiteral("study"), m_options.studyPath},
+                                                   std::pair{QStringLiteral("template"), m_options.templatePath}}) {
+                if (path != QLatin1String("-") && sameFile(path, inputPath))
+                    return QStringLiteral("%1 %2 is the %3 file: a report never replaces its input.")
+                        .arg(option, QDir::toNativeSeparators(path), input);
+            }
+        }
+        if (!m_options.csvPath.isEmpty() && !m_options.pdfPath.isEmpty() && sameFile(m_options.csvPath, m_options.pdfPath))
+            return QStringLiteral("--csv and --pdf name the same file, %1: each report needs its own.")
+                .arg(QDir::toNativeSeparators(m_options.pdfPath));
+        return std::nullopt;
+    }
+
     // The import window's road: the file as its grid shows it, the template applied to
     // the window's start layout, the layout checked against the grid, then Process. The
     // window reads the file again for Process; here the one text serves both, and a
@@ -56,7 +108,11 @@ private:
     bool importStudy()
     {
         CsvText text;
-        if (const auto error = text.read(m_options.studyPath))
+        QFile file;
+        auto error = SystemPath::openForReading(m_options.studyPath, file);
+        if (!error)
+            error = text.read(file);
+        if (error)
             return fail(error->message(QStringLiteral("Unanticipated error ")));
         const GridShape grid = ReadGridShape(text);
         if (grid.error)
@@ -73,38 +129,80 @@ private:
         return true;
     }
 
-    bool writeCsv()
+    // With the table sound, a feature fails only for its own data: a reading or
+    // tolerance that is not a number, or a zero tolerance. The run still succeeds.
+    void reportProblemFeatures()
     {
-        if (m_options.csvPath.isEmpty())
-            return true;
-        if (const auto error = ResultsCsv::write(m_options.csvPath, m_study))
-            return fail(cannotWrite(m_options.csvPath, *error));
+        QStringList names;
+        for (const StudyFeature& feature : m_study.Features)
+            if (feature.Problem)
+                names.append(feature.Name);
+        if (names.isEmpty())
+            return;
+        const qsizetype more = names.size() - namedProblems;
+        m_errors << programName
+                 << ": Features not computed for their own data (a reading or tolerance that is not a number, or a "
+                    "zero tolerance), counted as Caution: "
+                 << names.size() << " (" << names.mid(0, namedProblems).join(QLatin1String(", "))
+                 << (more > 0 ? QStringLiteral(" and %1 more").arg(more) : QString()) << ")\n";
+    }
+
+    // Both reports are written in full before either is put in place, so a failed run
+    // leaves no new report beside an old one.
+    bool writeReports(const LimitTexts& limits)
+    {
+        std::vector<std::unique_ptr<ReportOutput>> reports;
+        const auto write = [&](const QString& path, const std::function<bool(QIODevice&)>& writer) {
+            if (path.isEmpty())
+                return true;
+            auto report = std::make_unique<ReportOutput>(path);
+            auto error = report->open();
+            if (!error && !writer(report->device()))
+                error = AppError(AppError::DeviceIOError);
+            if (!error)
+                error = report->finishWriting();
+            reports.push_back(std::move(report));
+            return !error || fail(cannotWrite(path, *error));
+        };
+        if (!write(m_options.csvPath, [&](QIODevice& device) { return writeCsv(device); })
+            || !write(m_options.pdfPath, [&](QIODevice& device) { return writePdf(device, limits); }))
+            return false;
+        // A straight write (a pipe that closes) may fail: those go first.
+        std::stable_partition(reports.begin(), reports.end(), [](const auto& report) { return report->writesStraight(); });
+        for (const auto& report : reports) {
+            if (const auto error = report->commit())
+                return fail(cannotWrite(report->path(), *error));
+        }
         return true;
+    }
+
+    bool writeCsv(QIODevice& device)
+    {
+        const QByteArray bytes = ResultsCsv::table(m_study);
+        return device.write(bytes) == bytes.size();
     }
 
     // The summary and, with all sheets, every feature's data sheet in verdict order, as
     // the print job puts them on paper.
-    bool writePdf(const LimitTexts& limits)
+    bool writePdf(QIODevice& device, const LimitTexts& limits)
     {
-        if (m_options.pdfPath.isEmpty())
-            return true;
-        PdfPrintTarget pdf(m_options.pdfPath, 1, QStringLiteral("Gage R&R study"));
-        PrinterSheetTarget sheets(pdf, sheetWidthTwips / twipsPerPoint);
-        SheetChoice choice;
-        choice.summary = true;
-        choice.inTolerance = m_options.allSheets;
-        choice.outOfTolerance = m_options.allSheets;
-        PrintStudySheets(sheets, 1, choice, m_study, m_options.information, limits);
-        sheets.finish();
-        if (pdf.writtenFiles().isEmpty())
-            return fail(programName + QStringLiteral(": ") + pdf.errorString());
-        return true;
+        PdfPrintTarget pdf(device, QStringLiteral("Gage R&R study"));
+        {
+            PrinterSheetTarget sheets(pdf, sheetWidthTwips / twipsPerPoint);
+            SheetChoice choice;
+            choice.summary = true;
+            choice.inTolerance = m_options.allSheets;
+            choice.outOfTolerance = m_options.allSheets;
+            PrintStudySheets(sheets, 1, choice, m_study, m_options.information, limits);
+        }
+        return pdf.errorString().isEmpty();
     }
 
     static QString cannotWrite(const QString& path, const AppError& error)
     {
-        return QStringLiteral("%1: cannot write %2: %3")
-            .arg(programName, QDir::toNativeSeparators(path), error.message(QString()));
+        return QStringLiteral("%1: Cannot write %2: %3")
+            .arg(programName, path == QLatin1String("-") ? QStringLiteral("standard output") : QDir::toNativeSeparators(path),
+                 error.message(QString()));
     }
 
     const BatchOptions& m_options;

@@ -3,7 +3,6 @@
 #include "rrstudy/modRR.h"
 
 #include <QLocale>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace {
@@ -50,25 +49,19 @@ QByteArray table(const Study& study)
                      QStringLiteral("%EV"), QStringLiteral("%AV"), QStringLiteral("%RR"),
                      QStringLiteral("%PV"), QStringLiteral("Status"), QStringLiteral("Problem")});
     for (const StudyFeature& feature : study.Features) {
-        appendRow(text, {QString::number(feature.Number), feature.Name, feature.UpperTol,
-                         feature.LowerTol, number(feature.TOL), number(feature.EV),
-                         number(feature.AV), number(feature.RR), number(feature.PV),
-                         number(feature.PctEV), number(feature.PctAV), number(feature.PctRR),
-                         number(feature.PctPV), feature.Status,
+        // A figure the calculation never reached stays empty: never a measured-looking 0.
+        const auto figure = [&feature](FeatureResult result, double value) {
+            return feature.computed(result) ? number(value) : QString();
+        };
+        appendRow(text, {QString::number(feature.Number), feature.Name, feature.UpperTol, feature.LowerTol,
+                         figure(FeatureResult::TOL, feature.TOL), figure(FeatureResult::EV, feature.EV),
+                         figure(FeatureResult::AV, feature.AV), figure(FeatureResult::RR, feature.RR),
+                         figure(FeatureResult::PV, feature.PV), figure(FeatureResult::PctEV, feature.PctEV),
+                         figure(FeatureResult::PctAV, feature.PctAV), figure(FeatureResult::PctRR, feature.PctRR),
+                         figure(FeatureResult::PctPV, feature.PctPV), feature.Status,
                          feature.Problem ? QStringLiteral("TRUE") : QStringLiteral("FALSE")});
     }
     return text.toUtf8();
-}
-
-std::optional<AppError> write(const QString& path, const Study& study)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return AppError::fromFile(file);
-    const QByteArray bytes = table(study);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return AppError::fromFile(file);
-    return std::nullopt;
 }
 
 } // namespace ResultsCsv

@@ -12,13 +12,13 @@ public:
     Answer message(QWidget* parent, const QString& text, const QString& title, Icon icon,
                    Buttons buttons) override
     {
-        QMessageBox box(toMessageBoxIcon(icon), title, text, toStandardButtons(buttons), parent);
-        switch (box.exec()) {
-        case QMessageBox::Cancel: return Answer::Cancel;
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        default: return Answer::Ok;
-        }
+        return show(parent, text, title, icon, buttons, QMessageBox::NoButton);
+    }
+
+    Answer ask(QWidget* parent, const QString& text, const QString& title, Icon icon,
+               Buttons buttons, Answer defaultAnswer) override
+    {
+        return show(parent, text, title, icon, buttons, toStandardButton(defaultAnswer));
     }
 
     QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
@@ -36,6 +36,31 @@ public:
     int exec(QDialog* dialog) override { return dialog->exec(); }
 
 private:
+    static Answer show(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                       Buttons buttons, QMessageBox::StandardButton defaultButton)
+    {
+        QMessageBox box(toMessageBoxIcon(icon), title, text, toStandardButtons(buttons), parent);
+        if (defaultButton != QMessageBox::NoButton)
+            box.setDefaultButton(defaultButton);
+        switch (box.exec()) {
+        case QMessageBox::Cancel: return Answer::Cancel;
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        default: return Answer::Ok;
+        }
+    }
+
+    static QMessageBox::StandardButton toStandardButton(Answer answer)
+    {
+        switch (answer) {
+        case Answer::Cancel: return QMessageBox::Cancel;
+        case Answer::Yes: return QMessageBox::Yes;
+        case Answer::No: return QMessageBox::No;
+        case Answer::Ok: break;
+        }
+        return QMessageBox::Ok;
+    }
+
     static QMessageBox::Icon toMessageBoxIcon(Icon icon)
     {
         switch (icon) {

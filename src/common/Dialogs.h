@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 class QDialog;
 class QWidget;
@@ -20,6 +21,15 @@ public:
 
     virtual Answer message(QWidget* parent, const QString& text, const QString& title,
                            Icon icon = Icon::NoIcon, Buttons buttons = Buttons::Ok) = 0;
+    // A question whose default button (the one Enter presses) is `defaultAnswer`, as a
+    // destructive command asks with No. Without an implementation of its own it is asked
+    // as message() asks it.
+    virtual Answer ask(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                       Buttons buttons, Answer defaultAnswer)
+    {
+        Q_UNUSED(defaultAnswer);
+        return message(parent, text, title, icon, buttons);
+    }
 
     // The chosen file's path, or an empty text when the user cancelled.
     virtual QString openFileName(QWidget* parent, const QString& caption,

@@ -159,7 +159,34 @@ bool isNumeric(const QString& text, const QLocale& locale)
 
 namespace {
 
-// The value of a text that matches the number grammar.
+// Whether a text that matches the number grammar lies below 1 in magnitude: its first
+// significant digit stands after the decimal point once the exponent is applied.
+bool belowOne(std::string_view cText)
+{
+    const std::size_t exponentAt = cText.find_first_of("eE");
+    const std::string_view mantissa = cText.substr(0, exponentAt);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t firstDigit = mantissa.find_first_of("123456789");
+    if (firstDigit == std::string_view::npos)
+        return true;
+    // The power of ten of the first significant digit, before the exponent.
+    long long power = firstDigit < point ? (long long)(point - firstDigit) - 1 : -(long long)(firstDigit - point);
+    if (exponentAt != std::string_view::npos) {
+        std::string_view exponent = cText.substr(exponentAt + 1);
+        const bool negative = !exponent.empty() && exponent.front() == '-';
+        if (!exponent.empty() && (exponent.front() == '-' || exponent.front() == '+'))
+            exponent.remove_prefix(1);
+        long long magnitude = 0;
+        for (char digit : exponent)
+            magnitude = std::min(magnitude * 10 + (digit - '0'), 1'000'000'000LL);
+        power += negative ? -magnitude : magnitude;
+    }
+    return power < 0;
+}
+
+// The value of a text that matches the number grammar. A value too small for a double
+// reads as the nearest one, 0, as any number parser reads it; one too large is no
+// value.
 std::optional<double> grammarValue(std::string_view cText)
 {
     const char* first = cText.data();
@@ -168,6 +195,8 @@ std::optional<double> grammarValue(std::string_view cText)
         ++first;
     double value = 0;
     const auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc::result_out_of_range && end == last && belowOne(cText))
+        return 0.0;
     if (error != std::errc() || end != last || !std::isfinite(value))
         return std::nullopt;
     return value;

@@ -58,6 +58,12 @@ std::optional<AppError> CsvText::read(const QString& path, const Progress& progr
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return AppError::fromFile(file);
+    return read(file, progress);
+}
+
+std::optional<AppError> CsvText::read(QFile& file, const Progress& progress)
+{
+    setText(QString());
     ProgressReporter reporter(progress, 0, 500);
     const qint64 size = file.size();
     QByteArray bytes;

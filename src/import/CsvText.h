@@ -9,6 +9,8 @@
 #include <optional>
 #include <vector>
 
+class QFile;
+
 // A text file read whole, decoded once and cut into lines and, within each line, at
 // every comma. The pieces between commas are cut from the one text on demand, so a
 // file of millions of fields holds one copy of its text plus the positions of its
@@ -24,6 +26,8 @@ public:
 
     // Reads the file; on failure the text is empty and the error says why.
     std::optional<AppError> read(const QString& path, const Progress& progress = {});
+    // The same for a file opened for reading.
+    std::optional<AppError> read(QFile& file, const Progress& progress = {});
 
     qsizetype lineCount() const { return qsizetype(m_lineStart.size()); }
     QStringView line(qsizetype line) const

@@ -30,6 +30,11 @@ PdfPrintTarget::PdfPrintTarget(const QString& fileName, int documents, const QSt
                               QPageLayout::Point));
 }
 
+PdfPrintTarget::PdfPrintTarget(QIODevice& device, const QString& title) : PdfPrintTarget(QString(), 1, title)
+{
+    m_device = &device;
+}
+
 PdfPrintTarget::~PdfPrintTarget()
 {
     // An unfinished document is dropped: its file is never committed.
@@ -54,8 +59,17 @@ bool PdfPrintTarget::beginDocument()
         return false;
     }
     ++m_begun;
-    const QString fileName = fileNameOf(m_begun);
     m_writer.reset();
+    if (m_device) {
+        m_writer = std::make_unique<QPdfWriter>(m_device);
+        setUpWriter();
+        if (!startPainting(*m_writer)) {
+            setErrorString(QStringLiteral("The PDF could not be started."));
+            return false;
+        }
+        return true;
+    }
+    const QString fileName = fileNameOf(m_begun);
     m_file = std::make_unique<QSaveFile>(fileName);
     if (!m_file->open(QIODevice::WriteOnly)) {
         setErrorString(QStringLiteral("Cannot write %1: %2")
@@ -64,10 +78,7 @@ bool PdfPrintTarget::beginDocument()
         return false;
     }
     m_writer = std::make_unique<QPdfWriter>(m_file.get());
-    m_writer->setResolution(resolutionDpi);
-    m_writer->setCreator(QStringLiteral("Quorvel"));
-    m_writer->setTitle(m_title);
-    m_writer->setPageLayout(pageLayout());
+    setUpWriter();
     if (!startPainting(*m_writer)) {
         setErrorString(QStringLiteral("Cannot write %1.").arg(QDir::toNativeSeparators(fileName)));
         m_file->cancelWriting();
@@ -76,14 +87,27 @@ bool PdfPrintTarget::beginDocument()
     return true;
 }
 
+void PdfPrintTarget::setUpWriter()
+{
+    m_writer->setResolution(resolutionDpi);
+    m_writer->setCreator(QStringLiteral("Quorvel"));
+    m_writer->setTitle(m_title);
+    m_writer->setPageLayout(pageLayout());
+}
+
 bool PdfPrintTarget::endDocument()
 {
-    if (!m_file || !painter().isActive()) {
+    if ((!m_file && !m_device) || !painter().isActive()) {
         setErrorString(QStringLiteral("No document has been started."));
         return false;
     }
     const bool painted = finishPainting();
     m_writer.reset();
+    if (m_device) {
+        if (!painted)
+            setErrorString(QStringLiteral("The PDF could not be painted."));
+        return painted;
+    }
     if (!painted) {
         m_file->cancelWriting();
         setErrorString(QStringLiteral("Cannot write %1.")

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QIODevice;
 class QPdfWriter;
 class QSaveFile;
 
@@ -19,6 +20,9 @@ class PdfPrintTarget final : public PagedPrintTarget
 public:
     // `documents` is the number of documents the action means to make.
     PdfPrintTarget(const QString& fileName, int documents, const QString& title = QString());
+    // One document into `device`, open for writing and not owned: for a caller that puts
+    // the bytes in place itself. A failure leaves its reason in errorString().
+    explicit PdfPrintTarget(QIODevice& device, const QString& title = QString());
     ~PdfPrintTarget() override;
 
     bool beginDocument() override;
@@ -32,11 +36,14 @@ public:
     static constexpr int resolutionDpi = 1200;
 
 private:
+    void setUpWriter();
+
     QString m_fileName;
     int m_documents;
     QString m_title;
     int m_begun = 0;
     QStringList m_written;
+    QIODevice* m_device = nullptr;
     std::unique_ptr<QSaveFile> m_file;
     std::unique_ptr<QPdfWriter> m_writer;
 };

@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 
 #ifdef Q_OS_UNIX
@@ -28,16 +29,18 @@ constexpr double sigmaSpan = 5.15;
 using D2Values = std::array<double, d2LineCount>;
 
 // The bytes of the first d2LineCount lines of the table file (fewer when the file is
-// shorter); empty after a read error.
-QByteArray readTableHead(QFile& file)
+// shorter); nothing after a read error.
+std::optional<QByteArray> readTableHead(QFile& file)
 {
     QByteArray head;
     int lines = 0;
     char chunk[4096];
     for (;;) {
         const qint64 got = file.read(chunk, sizeof chunk);
-        if (got <= 0)
-            return got == 0 ? head : QByteArray();
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            return head;
         const qsizetype scanned = head.size();
         head.append(chunk, got);
         for (qsizetype i = head.indexOf('\n', scanned); i >= 0; i = head.indexOf('\n', i + 1)) {
@@ -49,28 +52,35 @@ QByteArray readTableHead(QFile& file)
     }
 }
 
-// The table values, or nothing when the text holds fewer lines or a line that is
-// not a number. A line ends in LF or CR LF; blanks around the value do no harm, nor
-// does the byte-order mark an editor may put before a UTF-8 text.
-std::optional<D2Values> parseTable(const QByteArray& head)
+// The table's values, or what keeps the file from giving them all.
+struct ParsedTable {
+    std::optional<D2Values> values;
+    QString problem;
+};
+
+// A line ends in LF or CR LF; blanks around the value do no harm, nor does the
+// byte-order mark an editor may put before a UTF-8 text.
+ParsedTable parseTable(const QByteArray& head)
 {
     D2Values values{};
     int line = 0;
     qsizetype start = head.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    if (start >= head.size())
+        return {std::nullopt, QStringLiteral("it is empty")};
     while (line < d2LineCount && start < head.size()) {
         qsizetype end = head.indexOf('\n', start);
         if (end < 0)
             end = head.size();
-        const auto value = NumberText::toDouble(
-            QString::fromLatin1(head.constData() + start, end - start), QLocale::c());
+        const QString text = QString::fromLatin1(head.constData() + start, end - start);
+        const auto value = NumberText::toDouble(text, QLocale::c());
         if (!value)
-            return std::nullopt;
+            return {std::nullopt, QStringLiteral("line %1 is not a number (\"%2\")").arg(line + 1).arg(text.trimmed())};
         values[line++] = *value;
         start = end + 1;
     }
     if (line < d2LineCount)
-        return std::nullopt;
-    return values;
+        return {std::nullopt, QStringLiteral("it has %1 lines of the %2 it needs").arg(line).arg(d2LineCount)};
+    return {values, QString()};
 }
 
 // A file system keeps times only so finely (to the clock tick, or to seconds): a file
@@ -96,12 +106,13 @@ public:
             m_path = path;
             m_nativePath = QFile::encodeName(path);
         }
-        if (unchanged())
-            return currentValues();
-        if (!readHead())
-            return nullptr;
-        return currentValues();
+        if (!unchanged())
+            readHead();
+        return m_table.values ? &*m_table.values : nullptr;
     }
+
+    // Why the last look found no values.
+    const QString& problem() const { return m_table.problem; }
 
 private:
     // What tells that the open file is still what was read: its size and times.
@@ -111,8 +122,6 @@ private:
         qint64 changedNs = 0;
         bool operator==(const Stamp&) const = default;
     };
-
-    const D2Values* currentValues() const { return m_values ? &*m_values : nullptr; }
 
 #ifdef Q_OS_UNIX
     static qint64 nanoseconds(const timespec& time) { return qint64(time.tv_sec) * 1000000000 + time.tv_nsec; }
@@ -138,14 +147,23 @@ private:
             closeFile();
             m_fd = ::open(m_nativePath.constData(), O_RDONLY | O_CLOEXEC);
         }
+        const int openError = errno;
         const std::optional<Stamp> before = openFileStamp();
         QFile file;
         if (!before || !file.open(m_fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle)
             || !file.seek(0)) {
             closeFile();
+            fail(openError == ENOENT ? QStringLiteral("it is missing")
+                                     : QStringLiteral("it cannot be read (%1)").arg(qt_error_string(openError)));
             return false;
         }
-        takeHead(readTableHead(file));
+        struct stat status;
+        if (::fstat(m_fd, &status) == 0 && S_ISDIR(status.st_mode)) {
+            closeFile();
+            fail(QStringLiteral("it is a folder, not a file"));
+            return false;
+        }
+        takeHead(readTableHead(file), file);
         // Times this close to the reading could hide a change that follows it.
         const qint64 settledBefore = nanoseconds(now) - timeGrainNs;
         if (before->modifiedNs < settledBefore && before->changedNs < settledBefore && openFileStamp() == before)
@@ -169,38 +187,52 @@ private:
     bool readHead()
     {
         QFile file(m_path);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+            fail(file.exists() ? QStringLiteral("it cannot be read (%1)").arg(file.errorString())
+                               : QStringLiteral("it is missing"));
             return false;
-        takeHead(readTableHead(file));
+        }
+        takeHead(readTableHead(file), file);
         return true;
     }
 
     void closeFile() {}
 #endif
 
-    void takeHead(const QByteArray& head)
+    void takeHead(const std::optional<QByteArray>& head, const QFile& file)
     {
-        if (head != m_head) {
-            m_head = head;
-            m_values = parseTable(head);
+        if (!head)
+            fail(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        else if (!m_parsed || *head != m_head) {
+            m_head = *head;
+            m_table = parseTable(m_head);
+            m_parsed = true;
         }
+    }
+
+    void fail(const QString& problem)
+    {
+        m_table = {std::nullopt, problem};
+        m_parsed = false;
     }
 
     QString m_path;
     QByteArray m_nativePath;
     QByteArray m_head;
-    std::optional<D2Values> m_values;
+    ParsedTable m_table{std::nullopt, QStringLiteral("it has not been read")};
+    bool m_parsed = false;
 };
+
+TableFile& tableFile()
+{
+    thread_local TableFile table;
+    return table;
+}
 
 // The values of the table as read now; null when the file cannot give all of them.
 const D2Values* currentTable(const QString& tableFolder)
 {
-    QString path = tableFolder.isEmpty() ? AppPaths::dataFolder() : tableFolder;
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    path += QLatin1String("tbld2.txt");
-    thread_local TableFile table;
-    return table.values(path);
+    return tableFile().values(D2TablePath(tableFolder));
 }
 
 // One feature's calculation. Every step stores its result as soon as it has it, so a
@@ -227,7 +259,7 @@ public:
         const auto upper = cell(m_feature.UpperTol);
         const auto lower = cell(m_feature.LowerTol);
         // A zero tolerance cannot give a verdict: the tally shows the feature as Caution.
-        if (!upper || !lower || !store(m_feature.TOL, *upper + *lower) || m_feature.TOL == 0)
+        if (!upper || !lower || !store(FeatureResult::TOL, m_feature.TOL, *upper + *lower) || m_feature.TOL == 0)
             return false;
         if (!computeEquipmentVariation() || !computeAppraiserVariation())
             return false;
@@ -250,6 +282,15 @@ private:
         return true;
     }
 
+    // The same for a figure the results table reports, which is marked as computed.
+    bool store(FeatureResult result, double& field, double value)
+    {
+        if (!store(field, value))
+            return false;
+        m_feature.ComputedResults |= quint16(1u << int(result));
+        return true;
+    }
+
     bool countsFit() const
     {
         return m_appraisers >= 1 && m_appraisers <= maxAppraisers && m_trials >= 1
@@ -259,7 +300,7 @@ private:
     bool factor(double& k, int m, int g) const
     {
         const auto d2 = LookupD2(m, g, m_tableFolder);
-        return d2 && *d2 != 0 && store(k, sigmaSpan / *d2);
+        return d2 && store(k, sigmaSpan / *d2);
     }
 
     bool computeRanges()
@@ -318,8 +359,8 @@ private:
     bool computeEquipmentVariation()
     {
         return factor(m_feature.K1, m_trials, m_parts * m_appraisers)
-            && store(m_feature.EV, m_feature.RBar * m_feature.K1)
-            && store(m_feature.PctEV, 100 * (m_feature.EV / m_feature.TOL));
+            && store(FeatureResult::EV, m_feature.EV, m_feature.RBar * m_feature.K1)
+            && store(FeatureResult::PctEV, m_feature.PctEV, 100 * (m_feature.EV / m_feature.TOL));
     }
 
     bool computeAppraiserVariation()
@@ -332,15 +373,12 @@ private:
         if (!std::isfinite(q))
             return false;
         // Repeatability larger than the appraisers' spread leaves no reproducibility.
-        if (q < 0) {
-            m_feature.AV = 0;
-            m_feature.PctAV = 0;
-        } else if (!store(m_feature.AV, std::sqrt(q))
-                   || !store(m_feature.PctAV, 100 * (m_feature.AV / m_feature.TOL))) {
+        const double av = q < 0 ? 0 : std::sqrt(q);
+        if (!store(FeatureResult::AV, m_feature.AV, av)
+            || !store(FeatureResult::PctAV, m_feature.PctAV, q < 0 ? 0 : 100 * (av / m_feature.TOL)))
             return false;
-        }
-        return store(m_feature.RR, std::sqrt(m_feature.EV * m_feature.EV + m_feature.AV * m_feature.AV))
-            && store(m_feature.PctRR, 100 * (m_feature.RR / m_feature.TOL));
+        return store(FeatureResult::RR, m_feature.RR, std::sqrt(m_feature.EV * m_feature.EV + av * av))
+            && store(FeatureResult::PctRR, m_feature.PctRR, 100 * (m_feature.RR / m_feature.TOL));
     }
 
     // Three separate tests in this order: with equal limits, a value equal to both
@@ -358,8 +396,8 @@ private:
 
     bool computePartVariation()
     {
-        return factor(m_feature.K3, m_parts, 1) && store(m_feature.PV, m_feature.Rp * m_feature.K3)
-            && store(m_feature.PctPV, 100 * (m_feature.PV / m_feature.TOL));
+        return factor(m_feature.K3, m_parts, 1) && store(FeatureResult::PV, m_feature.PV, m_feature.Rp * m_feature.K3)
+            && store(FeatureResult::PctPV, m_feature.PctPV, 100 * (m_feature.PV / m_feature.TOL));
     }
 
     template <std::size_t N>
@@ -401,6 +439,7 @@ bool CalculateStudy(Study& study, const QString& acceptLimitText, const QString&
     const QString folder = tableFolder.isEmpty() ? AppPaths::dataFolder() : tableFolder;
     for (StudyFeature& feature : study.Features) {
         feature.Problem = false;
+        feature.ComputedResults = 0;
         if (!FeatureCalculation(study, feature, folder).run())
             feature.Problem = true;
     }
@@ -415,7 +454,33 @@ std::optional<double> LookupD2(int m, int g, const QString& tableFolder)
     const D2Values* table = currentTable(tableFolder);
     if (!table)
         return std::nullopt;
-    return (*table)[d2RowsPerGroup * (m - d2SmallestGroup) + g - 1];
+    // A value of 0 or below would divide by zero or turn every result negative.
+    const double value = (*table)[d2RowsPerGroup * (m - d2SmallestGroup) + g - 1];
+    if (!(value > 0))
+        return std::nullopt;
+    return value;
+}
+
+QString D2TablePath(const QString& tableFolder)
+{
+    QString path = tableFolder.isEmpty() ? AppPaths::dataFolder() : tableFolder;
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return path + QLatin1String("tbld2.txt");
+}
+
+std::optional<QString> D2TableProblem(const QString& tableFolder)
+{
+    const D2Values* table = currentTable(tableFolder);
+    if (!table)
+        return tableFile().problem();
+    for (std::size_t line = 0; line < table->size(); ++line) {
+        if (!((*table)[line] > 0))
+            return QStringLiteral("line %1 holds %2; a d2 value must be above 0")
+                .arg(line + 1)
+                .arg((*table)[line]);
+    }
+    return std::nullopt;
 }
 
 void TallyStatuses(Study& study)

@@ -15,6 +15,9 @@ constexpr int maxAppraisers = 3;
 constexpr int maxTrials = 3;
 constexpr int maxParts = 10;
 
+// The figures of a feature that a results table reports.
+enum class FeatureResult { TOL, EV, AV, RR, PV, PctEV, PctAV, PctRR, PctPV };
+
 // One measured characteristic of the part. Cells hold the text the import read;
 // the calculation reads them as numbers (C locale) when it uses them. Indices are
 // 0-based: appraiser a, trial t, part p of the description are [a-1][t-1][p-1].
@@ -45,6 +48,9 @@ struct StudyFeature {
     double K1 = 0;
     double K2 = 0;
     double K3 = 0;
+    quint16 ComputedResults = 0;  // one bit per FeatureResult the last calculation stored
+
+    bool computed(FeatureResult result) const { return ComputedResults & (1u << int(result)); }
 };
 
 struct Study {
@@ -74,8 +80,14 @@ bool CalculateStudy(Study& study, const QString& acceptLimitText, const QString&
 
 // The d2 value for group size m (2..10) and group count g (1 or more; 16 and over
 // share one line), read afresh from tbld2.txt in `tableFolder`. Empty when the file
-// is missing, short or unreadable, or m or g is out of range.
+// is missing, short or unreadable, m or g is out of range, or the value is 0 or below.
 std::optional<double> LookupD2(int m, int g, const QString& tableFolder = QString());
+
+// The path of the d2 table in `tableFolder` (the program's folder by default).
+QString D2TablePath(const QString& tableFolder = QString());
+// What keeps the d2 table from serving every lookup ("it is missing", "line 17 is not
+// a number ..."); nothing when all 144 values can be used.
+std::optional<QString> D2TableProblem(const QString& tableFolder = QString());
 
 // Gives every failed feature the verdict "Caution" and recounts the three verdicts.
 void TallyStatuses(Study& study);

@@ -52,6 +52,7 @@ private slots:
         first.PctAV = 0;
         first.PctRR = 5;
         first.PctPV = 62.5;
+        first.ComputedResults = 0x1ff;
         first.Status = QStringLiteral("Acceptable");
         StudyFeature& second = study.Features[1];
         second.Number = 2;
@@ -59,13 +60,14 @@ private slots:
         second.UpperTol = QStringLiteral("0.005");
         second.LowerTol = QStringLiteral("-0.005");
         second.Problem = true;
+        second.ComputedResults = 1u << int(FeatureResult::TOL);  // a zero tolerance ends the calculation
         second.Status = QStringLiteral("Caution");
 
         QCOMPARE(ResultsCsv::table(study),
                  QByteArray("Number,Name,Upper,Lower,TOL,EV,AV,RR,PV,%EV,%AV,%RR,%PV,Status,Problem\r\n"
                             "1,\"Bore, \"\"A\"\"\",0.0100,\" 0.0100\",0.02,0.001,0,0.001,0.0125,5,0,5,62.5,"
                             "Acceptable,FALSE\r\n"
-                            "2,Slot,0.005,-0.005,0,0,0,0,0,0,0,0,0,Caution,TRUE\r\n"));
+                            "2,Slot,0.005,-0.005,0,,,,,,,,,Caution,TRUE\r\n"));
     }
 
     void numbersKeepEveryDigitInTheCLocale()
@@ -74,29 +76,11 @@ private slots:
         Study study;
         study.Features.resize(1);
         study.Features[0].PctRR = 1.0 / 3.0;
+        study.Features[0].ComputedResults = 0x1ff;
         const QList<QByteArray> fields = ResultsCsv::table(study).split('\n').at(1).split(',');
         QLocale::setDefault(QLocale::c());
         QCOMPARE(fields.at(11), QByteArray("0.3333333333333333"));
         QCOMPARE(fields.at(11).toDouble(), 1.0 / 3.0);
-    }
-
-    void writeReplacesTheFileOrLeavesIt()
-    {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("results.csv"));
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("old content that is longer than the new one, and then some more of it\r\n");
-        old.close();
-        Study study;
-        QVERIFY(!ResultsCsv::write(path, study));
-        QFile written(path);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), ResultsCsv::table(study));
-
-        const auto error = ResultsCsv::write(folder.filePath(QStringLiteral("missing/results.csv")), study);
-        QVERIFY(error);
-        QCOMPARE(error->number(), int(AppError::PathNotFound));
     }
 };
 

@@ -6,11 +6,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cmath>
 
 namespace {
@@ -26,6 +30,7 @@ struct Expected {
     QString upper;
     QString lower;
     bool problem = false;
+    bool tolComputed = true;
     double tol = 0;
     double ev = 0;
     double av = 0;
@@ -74,6 +79,7 @@ QList<Expected> expectedFeatures(const QStringList& lines, double accept, double
         // A feature that cannot be computed keeps the zeros of a fresh study.
         if (!allNumbers || f.tol == 0) {
             f.problem = true;
+            f.tolComputed = allNumbers;
             f.tol = 0;
             f.status = QStringLiteral("Caution");
             features.append(f);
@@ -139,6 +145,8 @@ class tst_quorvel_rr : public QObject
 
 private:
     QTemporaryDir m_folder;
+    QByteArray m_results;  // the results table of study.csv
+    QString m_summary;     // its summary on standard output
 
     static QString program(const QString& name)
     {
@@ -147,10 +155,24 @@ private:
 
     QString path(const QString& name) const { return m_folder.filePath(name); }
 
-    static Run run(const QStringList& arguments)
+    // Runs quorvel-rr (the copy in the folder "copy" when asked) in the temporary folder.
+    // A first argument named by `rawName` bytes that are not UTF-8 reaches it through the
+    // shell, which alone can pass such bytes.
+    Run run(const QStringList& arguments, bool copy = false, const QByteArray& rawName = {}) const
     {
         QProcess process;
-        process.start(program(QStringLiteral("quorvel-rr")), arguments);
+        process.setWorkingDirectory(m_folder.path());
+        const QString quorvelRr = copy ? path(QStringLiteral("copy/quorvel-rr")) : program(QStringLiteral("quorvel-rr"));
+        if (rawName.isEmpty()) {
+            process.start(quorvelRr, arguments);
+        } else {
+            QString octal;
+            for (char byte : rawName)
+                octal += QStringLiteral("\\%1").arg(uint(static_cast<unsigned char>(byte)), 3, 8, QLatin1Char('0'));
+            process.start(QStringLiteral("/bin/sh"), QStringList{QStringLiteral("-c"),
+                                                                 QStringLiteral("exec \"$0\" \"$(printf '%1')\" \"$@\"").arg(octal),
+                                                                 quorvelRr} + arguments);
+        }
         Run result;
         if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
             return result;
@@ -205,6 +227,144 @@ private slots:
         setCell(0, 2 + 9, QStringLiteral("Bore \"10\""));  // feature 10: quotes stay in the name
         writeLines(QStringLiteral("special.csv"), lines);
         QFile::copy(path(QStringLiteral("study.tpl")), path(QStringLiteral("special.tpl")));
+
+        lines = fileLines(QStringLiteral("study.csv"));
+        setCell(5, 3, QStringLiteral("1e-400"));  // too small for a double: 0
+        setCell(6, 4, QStringLiteral("1e-320"));  // a subnormal
+        writeLines(QStringLiteral("tiny.csv"), lines);
+        QVERIFY(::link(QFile::encodeName(path(QStringLiteral("study.csv"))).constData(),
+                       (QFile::encodeName(m_folder.path()) + "/\xe9tude.csv").constData()) == 0);
+        QVERIFY(QFile::link(path(QStringLiteral("study.tpl")), path(QStringLiteral("link.tpl"))));
+        QVERIFY(QDir(m_folder.path()).mkpath(QStringLiteral("afolder")) && QDir(m_folder.path()).mkpath(QStringLiteral("copy")));
+        QVERIFY(QFile::copy(program(QStringLiteral("quorvel-rr")), path(QStringLiteral("copy/quorvel-rr"))));
+        QVERIFY(QFile::setPermissions(path(QStringLiteral("copy/quorvel-rr")),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(QDir(m_folder.path()).mkpath(QStringLiteral("locked"))
+                && QFile::setPermissions(path(QStringLiteral("locked")), QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(::mkfifo(QFile::encodeName(path(QStringLiteral("fifo"))).constData(), 0600) == 0);
+        const Run reference = run({QStringLiteral("study.csv"), QStringLiteral("--template"), QStringLiteral("study.tpl"),
+                                   QStringLiteral("--csv"), QStringLiteral("reference.csv")});
+        QCOMPARE(reference.exitCode, 0);
+        m_results = fileBytes(QStringLiteral("reference.csv"));
+        m_summary = reference.out;
+    }
+
+    QByteArray fileBytes(const QString& name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Command lines and what they leave: the exit status, the first line on standard
+    // error, standard output ("summary", "csv", or "*" not compared), and each named file afterwards:
+    // "same" as before the run, "none", "csv" or "pdf" (the reports), or "fifo" (still a
+    // FIFO, the results written through it).
+    void outputsNeverHarmAnInput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("table");  // the copy's d2 table; empty: the shipped program
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QStringList>("files");
+
+        const QStringList study{QStringLiteral("study.csv"), QStringLiteral("--template"), QStringLiteral("study.tpl")};
+        const QString csv = QStringLiteral("--csv");
+        const QString pdf = QStringLiteral("--pdf");
+        const QByteArray none;
+        QFile shipped(program(QStringLiteral("tbld2.txt")));
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        const QByteArray good = shipped.readAll();
+        const QByteArray notANumber = QByteArray(good).replace(16 * 9, 7, "x      ");
+        QByteArray negative = good;
+        negative.replace(negative.indexOf("1.91155"), 7, "-1.2000");
+
+        QTest::newRow("csv names the study") << study + QStringList{csv, QStringLiteral("./study.csv")} << none << 2
+            << "quorvel-rr: --csv ./study.csv is the study file: a report never replaces its input." << ""
+            << QStringList{"study.csv=same"};
+        QTest::newRow("pdf names the template through a link") << study + QStringList{pdf, QStringLiteral("link.tpl")}
+            << none << 2 << "quorvel-rr: --pdf link.tpl is the template file: a report never replaces its input." << ""
+            << QStringList{"study.tpl=same", "link.tpl=same"};
+        QTest::newRow("csv and pdf one new file") << study + QStringList{csv, QStringLiteral("new.out"), pdf, QStringLiteral("./new.out")}
+            << none << 2 << "quorvel-rr: --csv and --pdf name the same file, ./new.out: each report needs its own." << ""
+            << QStringList{"new.out=none"};
+        QTest::newRow("a FIFO is written straight") << study + QStringList{csv, QStringLiteral("fifo")} << none << 0 << ""
+            << "summary" << QStringList{"fifo=fifo"};
+        QTest::newRow("- is standard output") << study + QStringList{csv, QStringLiteral("-")} << none << 0 << "" << "csv"
+            << QStringList{};
+        QTest::newRow("the PDF fails after the CSV: no new output")
+            << study + QStringList{csv, QStringLiteral("old.csv"), pdf, QStringLiteral("afolder")} << none << 1
+            << "quorvel-rr: Cannot write afolder: 75: Path/File access error" << "" << QStringList{"old.csv=same"};
+        QTest::newRow("both written") << study + QStringList{csv, QStringLiteral("old.csv"), pdf, QStringLiteral("old.pdf")}
+            << none << 0 << "" << "summary" << QStringList{"old.csv=csv", "old.pdf=pdf"};
+        QTest::newRow("a folder that does not exist") << study + QStringList{pdf, QStringLiteral("missing/x.pdf")} << none
+            << 1 << "quorvel-rr: Cannot write missing/x.pdf: 76: Path not found" << "" << QStringList{};
+        if (::geteuid() != 0)  // root may write anywhere
+            QTest::newRow("a folder the user may not write in") << study + QStringList{csv, QStringLiteral("locked/x.csv")}
+                << none << 1 << "quorvel-rr: Cannot write locked/x.csv: 70: Permission denied" << "" << QStringList{};
+        QTest::newRow("an empty output path") << study + QStringList{csv, QString()} << none << 2
+            << "quorvel-rr: --csv needs a file name (- for standard output)." << "" << QStringList{};
+        QTest::newRow("d2 table missing") << study << QByteArray("missing") << 1
+            << "quorvel-rr: The d2 table {copy}/tbld2.txt cannot be used: it is missing." << "" << QStringList{};
+        QTest::newRow("d2 line not a number") << study << notANumber << 1
+            << "quorvel-rr: The d2 table {copy}/tbld2.txt cannot be used: line 17 is not a number (\"x\")." << ""
+            << QStringList{};
+        QTest::newRow("d2 value below 0") << study << negative << 1
+            << "quorvel-rr: The d2 table {copy}/tbld2.txt cannot be used: line 17 holds -1.2; a d2 value must be above 0."
+            << "" << QStringList{};
+        QTest::newRow("readings too small for a double are numbers")
+            << QStringList{QStringLiteral("tiny.csv"), QStringLiteral("--template"), QStringLiteral("study.tpl")} << none
+            << 0 << "" << "*" << QStringList{};
+        QTest::newRow("a study name that is not UTF-8") << QStringList{QStringLiteral("--template"), QStringLiteral("study.tpl")}
+            << none << 0 << "" << "summary" << QStringList{};
+    }
+
+    void outputsNeverHarmAnInput()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, table);
+        QFETCH(int, exitCode);
+        QFETCH(QString, error);
+        QFETCH(QString, out);
+        QFETCH(QStringList, files);
+        for (const QString& name : {QStringLiteral("old.csv"), QStringLiteral("old.pdf")})
+            writeLines(name, {QStringLiteral("old ") + name});
+        QFile::remove(path(QStringLiteral("copy/tbld2.txt")));
+        if (!table.isEmpty() && table != "missing")
+            writeLines(QStringLiteral("copy/tbld2.txt"), {QString::fromLatin1(table).chopped(2)});
+        QMap<QString, QByteArray> before;
+        for (const QString& file : files.filter(QStringLiteral("=same")))
+            before[file.section(QLatin1Char('='), 0, 0)] = fileBytes(file.section(QLatin1Char('='), 0, 0));
+        const int reader = ::open(QFile::encodeName(path(QStringLiteral("fifo"))).constData(), O_RDONLY | O_NONBLOCK);
+
+        const bool rawName = QString::fromLatin1(QTest::currentDataTag()).contains(QLatin1String("UTF-8"));
+        const Run done = run(arguments, !table.isEmpty(), rawName ? QByteArray("\xe9tude.csv") : QByteArray());
+        QByteArray throughFifo(1 << 16, '\0');
+        throughFifo.truncate(qMax<qsizetype>(0, ::read(reader, throughFifo.data(), throughFifo.size())));
+        ::close(reader);
+
+        QCOMPARE(done.exitCode, exitCode);
+        QCOMPARE(done.err.section(QLatin1Char('\n'), 0, 0), QString(error).replace(QLatin1String("{copy}"), path(QStringLiteral("copy"))));
+        if (out != QLatin1String("*"))
+            QCOMPARE(done.out, out == QLatin1String("summary") ? m_summary
+                               : out == QLatin1String("csv")   ? QString::fromUtf8(m_results)
+                                                               : QString());
+        struct stat status;
+        for (const QString& file : files) {
+            const QString name = file.section(QLatin1Char('='), 0, 0);
+            const QString state = file.section(QLatin1Char('='), 1);
+            if (state == QLatin1String("same"))
+                QCOMPARE(fileBytes(name), before[name]);
+            else if (state == QLatin1String("none"))
+                QVERIFY(!QFile::exists(path(name)));
+            else if (state == QLatin1String("csv"))
+                QCOMPARE(fileBytes(name), m_results);
+            else if (state == QLatin1String("pdf"))
+                QVERIFY(fileBytes(name).startsWith("%PDF-"));
+            else
+                QVERIFY(::lstat(QFile::encodeName(path(name)).constData(), &status) == 0 && S_ISFIFO(status.st_mode)
+                        && throughFifo == m_results);
+        }
     }
 
     void summaryAndResultsMatchTheReadings_data()
@@ -215,7 +375,10 @@ private slots:
         QTest::addColumn<double>("unaccept");
         QTest::addColumn<QString>("note");
         QTest::newRow("generated, default limits") << "study" << QStringList() << 10.0 << 30.0 << "";
-        QTest::newRow("unjudgeable features and quotes") << "special" << QStringList() << 10.0 << 30.0 << "";
+        QTest::newRow("unjudgeable features and quotes")
+            << "special" << QStringList() << 10.0 << 30.0
+            << "quorvel-rr: Features not computed for their own data (a reading or tolerance that is not a number, "
+               "or a zero tolerance), counted as Caution: 2 (Bore 4, Bore 7)\n";
         QTest::newRow("unaccept raised to accept")
             << "study"
             << QStringList{QStringLiteral("--accept"), QStringLiteral("15"), QStringLiteral("--unaccept"),
@@ -296,7 +459,10 @@ private slots:
             QCOMPARE(fields.at(3), f.lower);
             const double values[] = {f.tol, f.ev, f.av, f.rr, f.pv,
                                      f.pct(f.ev), f.pct(f.av), f.pct(f.rr), f.pct(f.pv)};
-            for (int v = 0; v < 9; ++v)
+            // Figures the calculation never reached are empty.
+            for (int v = f.problem ? int(f.tolComputed) : 9; v < 9; ++v)
+                QCOMPARE(fields.at(4 + v), QString());
+            for (int v = 0; v < (f.problem ? int(f.tolComputed) : 9); ++v)
                 QVERIFY2(std::abs(fields.at(4 + v).toDouble() - values[v]) <= 1e-9 * std::max(1.0, std::abs(values[v])),
                          qPrintable(QStringLiteral("feature %1 field %2: %3, expected %4")
                                         .arg(i + 1).arg(4 + v).arg(fields.at(4 + v)).arg(values[v])));
@@ -345,11 +511,6 @@ private slots:
         QTest::newRow("trial list of one row")
             << QStringList{study, templateOption, path(QStringLiteral("one-trial.tpl"))}
             << "There is a problem with the Appraiser 2, Part 3 block.\n";
-        QTest::newRow("results file that cannot be written")
-            << QStringList{study, templateOption, layout, QStringLiteral("--csv"),
-                           path(QStringLiteral("missing/results.csv"))}
-            << QStringLiteral("quorvel-rr: cannot write %1: 76: Path not found\n")
-                   .arg(QDir::toNativeSeparators(path(QStringLiteral("missing/results.csv"))));
     }
 
     void failuresGiveExitOneAndTheWindowsMessage()

@@ -144,7 +144,7 @@ void tst_NumberText::toDoubleInDecimalCommaLocale()
 void tst_NumberText::toDoubleRejectsOverflow()
 {
     QVERIFY(!NumberText::toDouble(QStringLiteral("1e999"), QLocale::c()));
-    QVERIFY(!NumberText::toDouble(QStringLiteral("1e-400"), QLocale::c()));
+    QVERIFY(!NumberText::toDouble(QStringLiteral("-12e99999999999"), QLocale::c()));
 }
 
 void tst_NumberText::toDoubleInCLocale_data()
@@ -155,6 +155,10 @@ void tst_NumberText::toDoubleInCLocale_data()
     QTest::newRow("plus sign") << "+.25" << 0.25;
     QTest::newRow("padded exponent") << " 00012.5e+03 " << 12500.0;
     QTest::newRow("smallest subnormal") << "4.9e-324" << 4.9e-324;
+    QTest::newRow("subnormal") << "1e-320" << 1e-320;
+    QTest::newRow("too small for a double: the nearest is 0") << "-1e-400" << 0.0;
+    QTest::newRow("below half the smallest subnormal") << "0.000002e-318" << 0.0;
+    QTest::newRow("huge exponent below one") << "123.4e-99999999999" << 0.0;
 }
 
 void tst_NumberText::toDoubleInCLocale()

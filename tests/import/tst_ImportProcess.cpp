@@ -15,7 +15,6 @@ class tst_ImportProcess : public QObject
 private slots:
     void initTestCase();
     void fillsTheWorkedExample();
-    void readsTheLinesTheTrialListsName_data();
     void readsTheLinesTheTrialListsName();
     void twoAppraisersNeverReadTheThird();
     void cellsAreTrimmedAndKeepTheirQuotes();
@@ -94,31 +93,20 @@ void tst_ImportProcess::fillsTheWorkedExample()
     QCOMPARE(last.Readings[1][1][0], QStringLiteral("L12C10"));
 }
 
-// Appraiser 1's part 1 lists the rows of its trials; trial 2 is read from `line`.
-void tst_ImportProcess::readsTheLinesTheTrialListsName_data()
-{
-    QTest::addColumn<int>("lines");
-    QTest::addColumn<QString>("firstRun");
-    QTest::addColumn<QString>("trialList");
-    QTest::addColumn<int>("line");
-
-    QTest::newRow("rows past 32,767") << 32800 << "R32780 - C3" << "1,2" << 32781;
-    // 3 + 1.5 is 4.5, a half that rounds to the even 4; rounding the entry first gives 5.
-    QTest::newRow("a fractional entry is added before rounding") << 16 << "R4 - C3" << "1,1.5" << 4;
-}
-
+// Appraiser 1's part 1 lists the rows of its trials; trial 2 is read from `line`: past
+// 32,767, and with a fractional entry added before rounding (3 + 1.5 is 4.5, a half that
+// rounds to the even 4; rounding the entry first gave 5).
 void tst_ImportProcess::readsTheLinesTheTrialListsName()
 {
-    QFETCH(int, lines);
-    QFETCH(QString, firstRun);
-    QFETCH(QString, trialList);
-    QFETCH(int, line);
-    ImportLayout layout = workedExampleLayout();
-    layout.blocks[ImportLayout::FirstRun] = firstRun;
-    layout.trialLists[0][0] = trialList;
-    Study study;
-    QVERIFY(process(layout, write(ImportTestFiles::placeNamedGrid(lines, 4)), study).succeeded());
-    QCOMPARE(study.Features[0].Readings[0][1][0], QStringLiteral("L%1C3").arg(line));
+    for (const auto& [lines, firstRun, trialList, line] :
+         {std::tuple{32800, "R32780 - C3", "1,2", 32781}, std::tuple{16, "R4 - C3", "1,1.5", 4}}) {
+        ImportLayout layout = workedExampleLayout();
+        layout.blocks[ImportLayout::FirstRun] = QLatin1String(firstRun);
+        layout.trialLists[0][0] = QLatin1String(trialList);
+        Study study;
+        QVERIFY(process(layout, write(ImportTestFiles::placeNamedGrid(lines, 4)), study).succeeded());
+        QCOMPARE(study.Features[0].Readings[0][1][0], QStringLiteral("L%1C3").arg(line));
+    }
 }
 
 void tst_ImportProcess::twoAppraisersNeverReadTheThird()

@@ -37,6 +37,14 @@ Dialogs::Answer ScriptedDialogs::message(QWidget*, const QString& text, const QS
     return Answer::Ok;
 }
 
+Dialogs::Answer ScriptedDialogs::ask(QWidget* parent, const QString& text, const QString& title,
+                                     Icon icon, Buttons buttons, Answer defaultAnswer)
+{
+    const Answer answer = message(parent, text, title, icon, buttons);
+    m_messages.last().defaultAnswer = defaultAnswer;
+    return answer;
+}
+
 QString ScriptedDialogs::openFileName(QWidget*, const QString& caption, const QString& directory,
                                       const QString& filter)
 {

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 // The dialogs seam for tests: records every request and answers from queues the
 // test fills beforehand. Installed for its lifetime.
@@ -18,6 +19,8 @@ public:
         QString title;
         Icon icon;
         Buttons buttons;
+        // The default button of a question asked through ask().
+        std::optional<Answer> defaultAnswer = {};
     };
     struct FileRequest {
         bool save;
@@ -48,6 +51,8 @@ public:
 
     Answer message(QWidget* parent, const QString& text, const QString& title, Icon icon,
                    Buttons buttons) override;
+    Answer ask(QWidget* parent, const QString& text, const QString& title, Icon icon,
+               Buttons buttons, Answer defaultAnswer) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
                          const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& directory,

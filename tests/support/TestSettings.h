@@ -5,11 +5,13 @@
 
 #include <memory>
 
-// A settings store in a temporary file, so no test touches the user's own settings.
+// A settings store in a temporary file, and Code Keeper's folder in the same temporary
+// folder while it lives, so no test touches the user's own settings or snippets.
 class TestSettings
 {
 public:
     TestSettings();
+    ~TestSettings();
 
     QSettings& settings() { return *m_settings; }
     QString fileName() const { return m_settings->fileName(); }

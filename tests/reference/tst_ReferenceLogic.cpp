@@ -1,0 +1,245 @@
+#include "reference/AngleConversion.h"
+#include "reference/ClockFace.h"
+#include "reference/GdtSymbols.h"
+#include "reference/InchMillimetre.h"
+#include "reference/SizeComparison.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTest>
+
+using AngleConversion::Mode;
+using InchMillimetre::Direction;
+
+namespace {
+
+// The seven boxes in the window's order, blank-separated, "_" for an empty box: degrees,
+// minutes, seconds; hours, minutes, seconds; decimal degrees.
+QStringList texts(const QString& boxes)
+{
+    QStringList list = boxes.split(QLatin1Char(' '));
+    list.replaceInStrings(QRegularExpression(QStringLiteral("^_$")), QString());
+    return list;
+}
+
+} // namespace
+
+// The rules of the reference window's logic: the angle converter from the boxes as typed
+// to the boxes as shown, the angular error, inch/mm, the size comparison's scale, the
+// clock face's sweep and the symbol pictures.
+class tst_ReferenceLogic : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void calculate_data();
+    void calculate();
+    void readsAndWritesTheUserLocale();
+    void angularError_data();
+    void angularError();
+    void inchMillimetre_data();
+    void inchMillimetre();
+    void sizeRadii_data();
+    void sizeRadii();
+    void sweep_data();
+    void sweep();
+    void everySymbolHasItsPicture();
+
+private:
+    static QStringList calculated(const QString& typed, Mode mode, std::optional<float>& sweep,
+                                  const QLocale& locale = QLocale());
+};
+
+QStringList tst_ReferenceLogic::calculated(const QString& typed, Mode mode,
+                                           std::optional<float>& sweep, const QLocale& locale)
+{
+    const QStringList in = texts(typed);
+    AngleConversion::Boxes boxes{in[0], in[1], in[2], in[3], in[4], in[5], in[6]};
+    sweep = AngleConversion::calculate(boxes, mode, locale);
+    return {boxes.degD, boxes.degM, boxes.degS, boxes.caH, boxes.caM, boxes.caS, boxes.dd};
+}
+
+void tst_ReferenceLogic::calculate_data()
+{
+    QTest::addColumn<Mode>("mode");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<float>("sweep"); // -1: no sweep
+
+    const auto row = [](const char* name, Mode mode, const char* typed, const char* shown,
+                        float sweep) { QTest::newRow(name) << mode << typed << shown << sweep; };
+    const auto dms = Mode::DegreesMinutesSeconds;
+    row("dms: right angle", dms, "90 0 0 _ _ _ _", "90 0 0 3 0 0.0 90.0", 90);
+    row("dms: under a full turn", dms, "300 59 59 _ _ _ _", "300 59 59 10 1 59.9664 300.999722",
+        300.999722f);
+    row("dms: a minute past a turn", dms, "360 1 0 _ _ _ _", "360 1 0 _ _ _ _", -1);
+    row("dms: only seconds", dms, "_ _ 30 _ _ _ _", "0 0 30 0 0 0.99996 0.008333", 0.008333f);
+    row("dms: whole degrees", dms, "45.6 _ _ _ _ _ _", "46 0 0 1 31 59.99988 46.0", 46);
+    row("dms: beyond 16 bits", dms, "40000 _ x _ _ _ _", "40000 0 0 _ _ _ _", -1);
+    row("dms: nothing numeric", dms, "_ abc _ _ _ _ _", "_ abc _ _ _ _ _", -1);
+    row("dms: zero", dms, "0 _ _ _ _ _ _", "0 0 0 12 0 0 0", -1);
+    const auto clock = Mode::ClockTime;
+    row("clock: 12 o'clock", clock, "_ _ _ 12 0 0 _", "360 0 0.0 12 0 0 360.0", 360);
+    row("clock: a second past 12", clock, "_ _ _ 12 0 1 _", "_ _ _ 12 0 1 _", -1);
+    row("clock: half past one", clock, "_ _ _ 1 30 0 _", "45 0 0.0 1 30 0 45.0", 45);
+    row("clock: only seconds", clock, "_ _ _ _ _ 30 _", "0 15 0.0 0 0 30 0.25", 0.25f);
+    row("clock: zero", clock, "_ _ _ 0 0 0 _", "0 0 0 0 0 0 0", -1);
+    const auto dd = Mode::DecimalDegrees;
+    row("decimal: zero", dd, "_ _ _ _ _ _ 0", "0 0 0 12 0 0 0", -1);
+    row("decimal: past a full turn", dd, "_ _ _ _ _ _ 360.5", "_ _ _ _ _ _ 360.5", -1);
+    row("decimal: negative", dd, "_ _ _ _ _ _ -1", "_ _ _ _ _ _ -1", -1);
+    row("decimal: three quarters", dd, "_ _ _ _ _ _ 0.75", "0 45 0.0 0 1 30.0 0.75", 0.75f);
+    row("decimal: clock from the shortest single", dd, "_ _ _ _ _ _ 45.75",
+        "45 45 0.0 1 31 30.0 45.75", 45.75f);
+    row("decimal: 60 seconds carry into the minutes", dd, "_ _ _ _ _ _ 0.016666666",
+        "0 1 0.0 0 0 2.0 0.016666666", 0.016666666f);
+}
+
+void tst_ReferenceLogic::calculate()
+{
+    QFETCH(Mode, mode);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(float, sweep);
+
+    std::optional<float> target;
+    QCOMPARE(calculated(typed, mode, target), texts(shown));
+    QCOMPARE(target.value_or(-1.0f), sweep);
+}
+
+void tst_ReferenceLogic::readsAndWritesTheUserLocale()
+{
+    std::optional<float> sweep;
+    QCOMPARE(calculated(QStringLiteral("_ _ _ _ _ _ 45,75"), Mode::DecimalDegrees, sweep,
+                        QLocale(QLocale::German, QLocale::Germany)),
+             texts("45 45 0,0 1 31 30,0 45,75"));
+    QCOMPARE(sweep, 45.75f);
+}
+
+void tst_ReferenceLogic::angularError_data()
+{
+    QTest::addColumn<QString>("distance");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("angle"); // empty: no angle
+
+    const auto row = [](const char* name, const char* distance, const char* error,
+                        const char* angle) { QTest::newRow(name) << distance << error << angle; };
+    row("equal legs", "10", "10", "45.0");
+    row("no distance", "0", "1", "90.0");
+    row("no error: the limit", "1", "0", "0.0");
+    row("tiny error far out", "1e30", "1e-30", "0.0");
+    row("neither", "0", "0", "");
+    row("negative distance", "-1", "1", "");
+    row("negative error", "1", "-1", "");
+    row("empty error", "1", "", "");
+}
+
+void tst_ReferenceLogic::angularError()
+{
+    QFETCH(QString, distance);
+    QFETCH(QString, error);
+    QFETCH(QString, angle);
+    QCOMPARE(AngleConversion::angularErrorText(distance, error).value_or(QString()), angle);
+}
+
+void tst_ReferenceLogic::inchMillimetre_data()
+{
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<Direction>("direction");
+    QTest::addColumn<QString>("result"); // empty: the result stays as it was
+
+    const auto row = [](const char* name, const char* length, Direction direction,
+                        const char* result) {
+        QTest::newRow(name) << length << direction << result;
+    };
+    const auto toMm = Direction::InchToMillimetre;
+    const auto toIn = Direction::MillimetreToInch;
+    row("an inch", "1", toMm, "25.4");
+    row("25.4 mm", "25.4", toIn, "1.0");
+    row("a millimetre: seven decimals", "1", toIn, "0.0393701");
+    row("negative converts too", "-2", toMm, "-50.8");
+    row("empty", "", toMm, "");
+    row("unit typed with it", "1in", toMm, "");
+    row("beyond the range of a number", "1e308", toMm, "");
+}
+
+void tst_ReferenceLogic::inchMillimetre()
+{
+    QFETCH(QString, length);
+    QFETCH(Direction, direction);
+    QFETCH(QString, result);
+    QCOMPARE(InchMillimetre::resultText(length, direction).value_or(QString()), result);
+}
+
+void tst_ReferenceLogic::sizeRadii_data()
+{
+    QTest::addColumn<SizeComparison::Selection>("selected");
+    QTest::addColumn<QList<float>>("fractionsOfHeight"); // 0: not drawn
+
+    QTest::newRow("all six: the thousandth is the largest")
+        << SizeComparison::Selection{true, true, true, true, true, true}
+        << QList<float>{0.45f, 0.045f, 0.0045f, 0.177165f, 0.0177165f, 0.00177165f};
+    QTest::newRow("only 10 microns: it fills the drawing")
+        << SizeComparison::Selection{false, false, false, true, false, false}
+        << QList<float>{0, 0, 0, 0.45f, 0, 0};
+    QTest::newRow("nothing") << SizeComparison::Selection{} << QList<float>{0, 0, 0, 0, 0, 0};
+}
+
+void tst_ReferenceLogic::sizeRadii()
+{
+    QFETCH(SizeComparison::Selection, selected);
+    QFETCH(QList<float>, fractionsOfHeight);
+
+    const float height = 5355;
+    const SizeComparison::Radii radii = SizeComparison::radii(selected, height);
+    for (int i = 0; i < SizeComparison::sizeCount; ++i) {
+        QCOMPARE(radii[i].has_value(), fractionsOfHeight[i] > 0);
+        if (radii[i])
+            QVERIFY2(qAbs(*radii[i] / height - fractionsOfHeight[i]) < 1e-5f,
+                     qPrintable(QString::number(i)));
+    }
+}
+
+void tst_ReferenceLogic::sweep_data()
+{
+    QTest::addColumn<float>("target");
+    QTest::addColumn<int>("lines");
+
+    QTest::newRow("a right angle") << 90.0f << 90;
+    QTest::newRow("a full turn") << 360.0f << 360;
+    QTest::newRow("a fraction of a degree still draws the first line") << 0.25f << 1;
+    QTest::newRow("a part degree is not drawn") << 45.75f << 45;
+}
+
+void tst_ReferenceLogic::sweep()
+{
+    QFETCH(float, target);
+    QFETCH(int, lines);
+
+    QImage dial(100, 100, QImage::Format_ARGB32);
+    QPainter painter(&dial);
+    ClockFace clock;
+    clock.placeOn(QSizeF(1500, 1500));
+    clock.startSweep(target);
+    int drawn = 1;
+    while (clock.drawSweepLine(painter) && drawn <= 400)
+        ++drawn;
+    QCOMPARE(drawn, lines);
+}
+
+void tst_ReferenceLogic::everySymbolHasItsPicture()
+{
+    for (const GdtSymbols::Symbol& symbol : GdtSymbols::symbols()) {
+        QSvgRenderer picture(symbol.picture);
+        QVERIFY2(picture.isValid(), qPrintable(symbol.picture));
+        const QSize size = picture.defaultSize();
+        const bool wide = &symbol == &GdtSymbols::symbols()[GdtSymbols::featureControlFrame];
+        QCOMPARE(size.width(), wide ? 5 * size.height() : size.height());
+    }
+}
+
+QTEST_MAIN(tst_ReferenceLogic)
+#include "tst_ReferenceLogic.moc"
