@@ -44,8 +44,7 @@ std::optional<int> distinctCategoriesOf(double partSpread, double gageSpread)
 void test(AnovaRow& row, double divisor, int divisorDegrees)
 {
     row.f = ratio(*row.meanSquare, divisor);
-    if (row.f)
-        row.p = FDistributionUpperTail(*row.f, row.degreesOfFreedom, divisorDegrees);
+    row.divisorDegrees = divisorDegrees;
 }
 
 AnovaRow row(AnovaSource source, int degrees, double sumOfSquares)
@@ -217,8 +216,9 @@ GageAnova ComputeGageAnova(const GageReadings& readings, std::optional<double> t
     anova.withInteraction = {part, appraiser, interaction, repeatability, total};
 
     // Without repeatability to test against, an interaction that shows at all is kept.
+    anova.interactionP = interaction.p();
     anova.interactionPooled =
-        interaction.p ? *interaction.p > options.removalLevel : msInteraction <= 0;
+        anova.interactionP ? *anova.interactionP > options.removalLevel : msInteraction <= 0;
     if (anova.interactionPooled) {
         const AnovaRow pooled = row(AnovaSource::Repeatability,
                                     repeatability.degreesOfFreedom + interaction.degreesOfFreedom,
@@ -254,11 +254,9 @@ GageAnova AnalyseFeature(const Study& study, const StudyFeature& feature,
     return ComputeGageAnova(GageReadings::of(study, feature), FeatureTolerance(feature), options);
 }
 
-std::optional<double> GageAnova::interactionP() const
+std::optional<double> AnovaRow::p() const
 {
-    if (withInteraction.isEmpty())
-        return std::nullopt;
-    return withInteraction.at(2).p;
+    return f ? FDistributionUpperTail(*f, degreesOfFreedom, divisorDegrees) : std::nullopt;
 }
 
 double GageAnova::variance(GageComponent component) const

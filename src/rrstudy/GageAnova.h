@@ -53,7 +53,11 @@ struct AnovaRow
     double sumOfSquares = 0;
     std::optional<double> meanSquare; // none for the total
     std::optional<double> f;          // none where no test applies or its divisor is 0
-    std::optional<double> p;
+    int divisorDegrees = 0;           // of the mean square F divides by
+
+    // The p-value of F, worked out when asked for: a results table of thousands of
+    // features needs only the interaction's.
+    std::optional<double> p() const;
 };
 
 // The sources of variation the components are reported for, in report order.
@@ -72,6 +76,7 @@ struct GageAnova
     QString problem; // why there is no analysis; empty when there is one
     QList<AnovaRow> withInteraction;
     QList<AnovaRow> withoutInteraction; // empty while the interaction is kept
+    std::optional<double> interactionP;  // decides the pooling
     bool interactionPooled = false;
     // Variance components, each estimate below 0 taken as 0.
     double repeatabilityVariance = 0;
@@ -82,7 +87,6 @@ struct GageAnova
     double studyVariation = 6;
 
     bool computed() const { return problem.isEmpty(); }
-    std::optional<double> interactionP() const;
 
     double variance(GageComponent component) const;
     double standardDeviation(GageComponent component) const;

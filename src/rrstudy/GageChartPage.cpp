@@ -44,12 +44,12 @@ double cellMean(const GageReadings& readings, int appraiser, int part)
     return readings.cellMean(appraiser, part);
 }
 
-// A control chart's figures to four digits of its average range: readings of 15.0029
-// with ranges of 0.0015 need six decimals, readings of 0.29 with ranges of 0.34 four.
+// A control chart's figures to three digits of its average range: readings of 15.0029
+// with ranges of 0.0015 need five decimals, readings of 0.29 with ranges of 0.34 three.
 QString chartNumber(double value, double averageRange)
 {
     const int decimals =
-        averageRange > 0 ? std::clamp(3 - int(std::floor(std::log10(averageRange))), 0, 10) : 4;
+        averageRange > 0 ? std::clamp(2 - int(std::floor(std::log10(averageRange))), 0, 10) : 3;
     return QLocale().toString(value, 'f', decimals);
 }
 
@@ -136,7 +136,7 @@ TextTable anovaTable(const QString& title, const QList<AnovaRow>& rows, const Ta
                            numbers.significant(row.sumOfSquares),
                            row.meanSquare ? numbers.significant(*row.meanSquare) : QString(),
                            tested ? numbers.fixed(row.f, 3) : QString(),
-                           tested ? numbers.fixed(row.p, 3) : QString()});
+                           tested ? numbers.fixed(row.p(), 3) : QString()});
     }
     return table;
 }
@@ -276,7 +276,7 @@ QList<TextTable> GageAnovaTables(const GageAnova& anova, const AverageRangeFigur
                              anova.withInteraction, numbers));
     if (anova.interactionPooled) {
         const QString p =
-            anova.interactionP() ? numbers.fixed(*anova.interactionP(), 3) : QStringLiteral("*");
+            anova.interactionP ? numbers.fixed(*anova.interactionP, 3) : QStringLiteral("*");
         tables.append(anovaTable(
             QStringLiteral("Two-way ANOVA table without interaction (interaction p %1)").arg(p),
             anova.withoutInteraction, numbers));

@@ -41,7 +41,7 @@ QChart* newChart(const QString& title)
 {
     auto* chart = new QChart;
     chart->setTitle(title);
-    chart->setTitleFont(chartFont(9, true));
+    chart->setTitleFont(chartFont(8, true));
     chart->setBackgroundRoundness(0);
     chart->setDropShadowEnabled(false);
     chart->setBackgroundPen(QPen(QColor(0xbd, 0xbd, 0xbd), 0.5));

@@ -462,7 +462,7 @@ void frmRR::cmdPrint_Click()
         return !progress.wasCanceled();
     });
     PrintStudySheets(printer, answer.PrintCopies, choice, theStudy(), theStudyInformation(), limits,
-                     [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+                     [](int) { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     printer.finish();
 }
 

@@ -103,7 +103,7 @@ void tst_frmRRCharts::printsOnePageWithTheChartsAsVectors()
     const RecordedPage& page = printer.documents()[0].pages.value(0);
     QCOMPARE(printer.documents()[0].pages.size(), 1);
     QVERIFY(page.findText(QStringLiteral("Feature: Bore 1    Verdict: Unacceptable")));
-    QVERIFY(page.findText(QStringLiteral("Xbar chart: mean 0.0014, UCL 0.3510, LCL -0.3481")));
+    QVERIFY(page.findText(QStringLiteral("Xbar chart: mean 0.001, UCL 0.351, LCL -0.348")));
     QVERIFY(page.findText(QStringLiteral("Total Gage R&R")));
     QVERIFY(page.ofKind(RecordedItem::Image).isEmpty());
 }
