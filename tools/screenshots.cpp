@@ -371,7 +371,8 @@ bool shootImport(const QDir& output, QTextStream& out)
 // the tree's context menu, and the same page as it prints.
 bool shootChartWindow(QWidget* mainWindow, const QDir& output, QTextStream& out)
 {
-    auto* tree = mainWindow->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    QWidget* studyWindow = mainWindow->findChild<QWidget*>(QStringLiteral("frmRR"));
+    auto* tree = studyWindow->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
     QTreeWidgetItem* unacceptable = tree->topLevelItem(2);
     if (!unacceptable || unacceptable->childCount() == 0) {
         out << "the example study has no Unacceptable feature" << Qt::endl;
@@ -379,7 +380,7 @@ bool shootChartWindow(QWidget* mainWindow, const QDir& output, QTextStream& out)
     }
     tree->setCurrentItem(unacceptable->child(0));
     tree->findChild<QAction*>(QStringLiteral("actChartsAndAnova"))->trigger();
-    auto* charts = mainWindow->findChild<frmRRCharts*>();
+    auto* charts = studyWindow->findChild<frmRRCharts*>();
     charts->resize(1400, 900);
     QTest::qWait(50);
     if (!save(*charts, output, QStringLiteral("gage-rr-charts.png"), out))
