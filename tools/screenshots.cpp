@@ -159,18 +159,24 @@ void plotMetricSizes(QWidget* mainWindow)
     typeAndClick(window, nullptr, nullptr, "cmdPlot");
 }
 
+// The study window's feature tree (Code Keeper has a TreeView1 of its own).
+QTreeWidget* studyTree(QWidget* mainWindow)
+{
+    return mainWindow->findChild<QWidget*>(QStringLiteral("frmRR"))->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+}
+
 void importExampleStudy(QWidget* mainWindow)
 {
     ExampleStudy::fill(40);
     ExampleStudy::importInto(mainWindow->findChild<QWidget*>(QStringLiteral("frmRR")));
-    auto* tree = mainWindow->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    QTreeWidget* tree = studyTree(mainWindow);
     tree->expandAll();
     tree->scrollToTop();
 }
 
 void showExampleDataSheet(QWidget* mainWindow)
 {
-    auto* tree = mainWindow->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    QTreeWidget* tree = studyTree(mainWindow);
     QTreeWidgetItem* feature = tree->topLevelItem(1)->child(0);
     tree->scrollToItem(feature);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(feature).center());
@@ -371,8 +377,7 @@ bool shootImport(const QDir& output, QTextStream& out)
 // the tree's context menu, and the same page as it prints.
 bool shootChartWindow(QWidget* mainWindow, const QDir& output, QTextStream& out)
 {
-    QWidget* studyWindow = mainWindow->findChild<QWidget*>(QStringLiteral("frmRR"));
-    auto* tree = studyWindow->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    QTreeWidget* tree = studyTree(mainWindow);
     QTreeWidgetItem* unacceptable = tree->topLevelItem(2);
     if (!unacceptable || unacceptable->childCount() == 0) {
         out << "the example study has no Unacceptable feature" << Qt::endl;
@@ -380,7 +385,7 @@ bool shootChartWindow(QWidget* mainWindow, const QDir& output, QTextStream& out)
     }
     tree->setCurrentItem(unacceptable->child(0));
     tree->findChild<QAction*>(QStringLiteral("actChartsAndAnova"))->trigger();
-    auto* charts = studyWindow->findChild<frmRRCharts*>();
+    auto* charts = mainWindow->findChild<frmRRCharts*>();
     charts->resize(1400, 900);
     QTest::qWait(50);
     if (!save(*charts, output, QStringLiteral("gage-rr-charts.png"), out))
