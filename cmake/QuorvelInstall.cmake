@@ -7,8 +7,6 @@
 #   <prefix>/share/doc/quorvel/copyright, changelog.gz (Debian's names)
 include(GNUInstallDirs)
 
-set(QUORVEL_HOMEPAGE "https://example.org/quorvel" CACHE STRING
-    "The maker's web page: the about box, the web-page action and the desktop metadata")
 set(QUORVEL_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(QUORVEL_GENERATED_DIR ${PROJECT_BINARY_DIR}/packaging)
 set(QUORVEL_SHARE_DIR ${CMAKE_INSTALL_DATADIR}/quorvel)

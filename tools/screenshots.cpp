@@ -12,7 +12,9 @@
 #include "codekeeper/CodePictures.h"
 #include "codekeeper/frmCat.h"
 #include "printing/PdfPrintTarget.h"
+#include "shell/frmCalendar.h"
 #include "shell/frmMain.h"
+#include "shell/frmSplash.h"
 #include "printing/frmPrinter.h"
 
 #include "ImportTestFiles.h"
@@ -31,6 +33,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableView>
@@ -312,6 +315,48 @@ bool shootTriangle(frmMain& window, const QDir& output, QTextStream& out)
     return true;
 }
 
+// The temperature window in a main window too small for it, scrolled to the bottom and
+// then widened: the panel stays where the bar says. The window is left as it was.
+bool shootScrolledThenWidened(frmMain& window, const QDir& output, QTextStream& out)
+{
+    auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("tbToolBar"));
+    auto* temperature = window.findChild<QAction*>(QStringLiteral("Temperature"));
+    QTest::mouseClick(toolBar->widgetForAction(temperature), Qt::LeftButton);
+    const QSize size = window.size();
+    window.resize(640, 420);
+    QTest::qWait(20);
+    QWidget* tool = window.toolWindow(QStringLiteral("Temperature"));
+    auto* bar = tool->findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+    bar->setValue(bar->maximum());
+    window.resize(size.width(), 420);
+    QTest::qWait(20);
+    const QString name = QStringLiteral("temperature-scrolled-widened.png");
+    const bool saved = save(window, output, name, out);
+    window.resize(size);
+    QTest::qWait(20);
+    return saved;
+}
+
+// The splash screen of start-up, the same window as the about box, and the calendar of
+// the date panel.
+bool shootSplashAboutAndCalendar(frmMain& window, const QDir& output, QTextStream& out)
+{
+    frmSplash splash;
+    frmSplash about(&window);
+    about.setAboutMode();
+    frmCalendar calendar(&window);
+    const std::pair<QWidget*, const char*> shots[] = {
+        {&splash, "splash.png"}, {&about, "about-box.png"}, {&calendar, "calendar.png"}};
+    for (const auto& [dialog, fileName] : shots) {
+        dialog->show();
+        QTest::qWait(20);
+        if (!save(*dialog, output, QLatin1String(fileName), out))
+            return false;
+        dialog->hide();
+    }
+    return true;
+}
+
 // The printer dialog as the Print Form action shows it.
 bool shootPrinterDialog(const QDir& output, QTextStream& out)
 {
@@ -432,7 +477,9 @@ int main(int argc, char** argv)
     auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("tbToolBar"));
     QTextStream out(stdout);
     if (!shootTriangle(window, output, out) || !shootPrinterDialog(output, out)
-        || !shootCategoryDialog(output, out) || !shootStudyInformation(output, out))
+        || !shootCategoryDialog(output, out) || !shootStudyInformation(output, out)
+        || !shootScrolledThenWidened(window, output, out)
+        || !shootSplashAboutAndCalendar(window, output, out))
         return 1;
     for (const Shot& shot : shots) {
         auto* action = window.findChild<QAction*>(QLatin1String(shot.toolKey));

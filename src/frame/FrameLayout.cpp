@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace FrameLayout {
@@ -16,7 +17,8 @@ qint16 toBarValue(float value)
     return value < 0 ? std::numeric_limits<qint16>::min() : std::numeric_limits<qint16>::max();
 }
 
-ScrollBar scrollBar(float offset, float length, float pictureExtent, float clientExtent)
+ScrollBar scrollBar(float offset, float length, float pictureExtent, float clientExtent,
+                    qint16 value)
 {
     ScrollBar bar;
     bar.visible = true;
@@ -25,6 +27,7 @@ ScrollBar scrollBar(float offset, float length, float pictureExtent, float clien
     bar.maximum = toBarValue(pictureExtent - clientExtent);
     bar.largeChange = toBarValue(pictureExtent / 100 * 10);
     bar.smallChange = toBarValue(pictureExtent / 100);
+    bar.value = std::clamp<qint16>(value, 0, std::max<qint16>(bar.maximum, 0));
     return bar;
 }
 
@@ -37,22 +40,22 @@ Result compute(const Input& in)
     if (dx > 0) {
         out.pictureLeft = dx;
     } else {
-        out.pictureLeft = 0;
         out.horizontal = scrollBar(in.clientHeight - barThickness, in.clientWidth - barThickness,
-                                   in.pictureWidth, in.clientWidth);
+                                   in.pictureWidth, in.clientWidth, in.horizontalValue);
         // A client area no wider than a bar leaves the horizontal bar no width at all.
         out.horizontal.visible = out.horizontal.length > 0;
+        out.pictureLeft = out.horizontal.visible ? float(-out.horizontal.value) : 0;
     }
 
     const float dy = in.clientHeight / 2 - in.pictureHeight / 2;
     if (dy > 0) {
         out.pictureTop = dy;
     } else {
-        out.pictureTop = 0;
         const float height =
             in.clientHeight <= barThickness ? shortBarHeight : in.clientHeight - barThickness;
         out.vertical = scrollBar(in.clientWidth - barThickness, height, in.pictureHeight,
-                                 in.clientHeight);
+                                 in.clientHeight, in.verticalValue);
+        out.pictureTop = float(-out.vertical.value);
     }
 
     out.cornerVisible = out.horizontal.visible || out.vertical.visible;

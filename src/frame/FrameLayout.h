@@ -17,6 +17,9 @@ struct Input {
     float clientHeight = 0;
     float pictureWidth = 0;
     float pictureHeight = 0;
+    // The bars' values before the resize, in twips.
+    qint16 horizontalValue = 0;
+    qint16 verticalValue = 0;
 };
 
 // A bar that is not visible keeps every other property as it was, so only
@@ -28,6 +31,9 @@ struct ScrollBar {
     qint16 maximum = 0;
     qint16 largeChange = 0;
     qint16 smallChange = 0;
+    // The bar's value held within its new range: the panel sits at minus this value,
+    // so bar and panel agree after every resize.
+    qint16 value = 0;
 };
 
 struct Result {

@@ -1,9 +1,14 @@
 #include "shell/Startup.h"
 
+#include "common/Dialogs.h"
+#include "shell/ProductInfo.h"
 #include "shell/frmMain.h"
+#include "shell/frmSplash.h"
 
 #include <QApplication>
 #include <QSettings>
+
+#include <memory>
 
 namespace {
 frmMain* theMainWindow = nullptr;
@@ -19,12 +24,15 @@ int runQuorvel(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quorvel"));
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
-    QApplication::setApplicationVersion(
-        QStringLiteral("%1.%2").arg(QUORVEL_VERSION_MAJOR).arg(QUORVEL_VERSION_MINOR));
+    QApplication::setApplicationVersion(ProductInfo::version());
 
+    // The splash screen first: it closes itself after six seconds or on a click.
+    auto splash = std::make_unique<frmSplash>();
+    dialogs().exec(splash.get());
     QSettings settings;
     frmMain window(settings);
     theMainWindow = &window;
+    splash.reset();
     window.show();
     const int exitCode = application.exec();
     theMainWindow = nullptr;

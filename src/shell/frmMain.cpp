@@ -12,6 +12,11 @@
 #include "shell/HelpViewer.h"
 #include "shell/PlacementSettings.h"
 #include "shell/PlatformLauncher.h"
+#include "shell/ToolHelp.h"
+#include "shell/frmCalendar.h"
+#include "shell/frmSplash.h"
+#include "shell/modInternet.h"
+#include "shell/ProductInfo.h"
 #include "shell/modPrintForm.h"
 #include "thermal/frmTemp.h"
 #include "triangle/frmTriangle.h"
@@ -117,7 +122,11 @@ void frmMain::createToolBar()
         action->setObjectName(key);
         // An explicit icon text keeps the trailing blanks the tool button shows.
         action->setIconText(QLatin1String(button.caption));
-        action->setToolTip(QLatin1String(button.toolTip));
+        // Ctrl+1 to Ctrl+6 choose the tools in the tool bar's order.
+        const QKeySequence shortcut(Qt::CTRL | Qt::Key(Qt::Key_1 + m_toolGroup->actions().size()));
+        action->setShortcut(shortcut);
+        const QString keys = shortcut.toString(QKeySequence::NativeText);
+        action->setToolTip(QStringLiteral("%1 (%2)").arg(QLatin1String(button.toolTip), keys));
         action->setCheckable(true);
         m_toolGroup->addAction(action);
         tbToolBar->addAction(action);
@@ -147,6 +156,13 @@ void frmMain::createToolBar()
     m_button8Widget->setProperty("picture", 5);
     connect(m_button8, &QAction::triggered, this,
             [this] { tbToolBar_ButtonClick(QStringLiteral("Calculator")); });
+
+    auto* toolHelp = new QAction(this);
+    toolHelp->setObjectName(QStringLiteral("ToolHelp"));
+    toolHelp->setShortcut(QKeySequence::HelpContents);
+    addAction(toolHelp);
+    connect(toolHelp, &QAction::triggered, this,
+            [this] { showHelp(ToolHelp::topicFor(activeToolKey(), m_helpFolder)); });
 }
 
 void frmMain::createStatusBar()
@@ -165,6 +181,8 @@ void frmMain::createStatusBar()
     m_panelTool = addPanel(QStringLiteral("Panel1"), QStringLiteral("Angle Calculator"));
     m_panelDate = addPanel(QStringLiteral("Calendar"), QString());
     m_panelTime = addPanel(QStringLiteral("Time"), QString());
+    for (QLabel* panel : {m_panelTool, m_panelDate, m_panelTime})
+        panel->installEventFilter(this);
     sbStatusBar->addWidget(m_panelTool, 1);
     sbStatusBar->addPermanentWidget(m_panelDate);
     sbStatusBar->addPermanentWidget(m_panelTime);
@@ -178,7 +196,8 @@ void frmMain::createStatusBar()
 
 void frmMain::updateClock()
 {
-    m_panelDate->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    // The user's own short date, as the desktop's clock shows it.
+    m_panelDate->setText(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
     m_panelTime->setText(NumberText::formatTime(QTime::currentTime()));
 }
 
@@ -193,7 +212,8 @@ void frmMain::MDIForm_Load()
 
 void frmMain::restorePlacement()
 {
-    const QRectF twips = PlacementSettings(m_settings).read();
+    m_placementRead = PlacementSettings(m_settings).read();
+    const QRectF& twips = m_placementRead;
     QRect placement = Twips::rect(twips.left(), twips.top(), twips.width(), twips.height());
     const auto screens = QGuiApplication::screens();
     const bool onSomeScreen = std::any_of(screens.begin(), screens.end(), [&](QScreen* screen) {
@@ -205,6 +225,7 @@ void frmMain::restorePlacement()
         placement.moveTopLeft(available.topLeft());
     }
     setGeometry(placement);
+    m_placementShown = placement;
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
@@ -220,6 +241,12 @@ void frmMain::MDIForm_Unload()
     if (isMinimized())
         return;
     const QRect placement = normalGeometry().isValid() ? normalGeometry() : geometry();
+    // Twips rarely fall on whole pixels: a window that was neither moved nor resized
+    // keeps the twips it was placed from, instead of drifting by a pixel at each run.
+    if (placement == m_placementShown) {
+        PlacementSettings(m_settings).write(m_placementRead);
+        return;
+    }
     PlacementSettings(m_settings)
         .write(QRectF(Twips::fromPixels(placement.x()), Twips::fromPixels(placement.y()),
                       Twips::fromPixels(placement.width()), Twips::fromPixels(placement.height())));
@@ -258,6 +285,8 @@ void frmMain::showToolWindow(const QString& key)
             continue;
         tool.subWindow->showMaximized();
         m_mdiArea->setActiveSubWindow(tool.subWindow);
+        // The tool's first input box (a tool names it as its focus proxy).
+        tool.window->setFocus(Qt::OtherFocusReason);
         return;
     }
 }
@@ -268,6 +297,14 @@ QWidget* frmMain::activeToolWindow() const
         if (tool.subWindow->isVisible())
             return tool.window;
     return nullptr;
+}
+
+QString frmMain::activeToolKey() const
+{
+    for (const ToolWindow& tool : m_toolWindows)
+        if (tool.subWindow->isVisible())
+            return tool.key;
+    return {};
 }
 
 QWidget* frmMain::toolWindow(const QString& key) const
@@ -315,9 +352,35 @@ void frmMain::runButton8Action()
     if (caption == QLatin1String("Calculator"))
         PlatformLauncher::startCalculator();
     else if (caption == QLatin1String("Help      "))
-        showHelp();
+        showHelp(startTopic());
+    else if (caption == QLatin1String("About     "))
+        showAboutBox();
+    else if (caption == QLatin1String("Vorn Web  "))
+        OpenWebPage(this, ProductInfo::makerWebPage());
     else if (caption == QLatin1String("Print Form"))
         printForm();
+}
+
+void frmMain::showAboutBox()
+{
+    frmSplash about(this);
+    about.setAboutMode();
+    dialogs().exec(&about);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick)
+        sbStatusBar_PanelDblClick(watched->objectName());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::sbStatusBar_PanelDblClick(const QString& key)
+{
+    if (key != QLatin1String("Calendar"))
+        return;
+    frmCalendar calendar(this);
+    dialogs().exec(&calendar);
 }
 
 void frmMain::printForm()
@@ -336,7 +399,7 @@ void frmMain::printForm()
 
 QString frmMain::startTopic()
 {
-    return QStringLiteral("Welcome to Quorvel Help.htm");
+    return ToolHelp::startTopic();
 }
 
 void frmMain::setHelpFolder(const QString& folder)
@@ -344,7 +407,7 @@ void frmMain::setHelpFolder(const QString& folder)
     m_helpFolder = folder;
 }
 
-void frmMain::showHelp()
+void frmMain::showHelp(const QString& topic)
 {
     if (m_helpFolder.isEmpty()) {
         dialogs().message(this,
@@ -355,7 +418,7 @@ void frmMain::showHelp()
     }
     if (!m_helpViewer)
         m_helpViewer = new HelpViewer(this);
-    if (!m_helpViewer->openTopic(m_helpFolder, startTopic())) {
+    if (!m_helpViewer->openTopic(m_helpFolder, topic)) {
         dialogs().message(this, AppError(AppError::FileNotFound).description(), applicationTitle());
         return;
     }

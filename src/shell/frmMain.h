@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
+#include <QRect>
 
 class HelpViewer;
 class QAction;
@@ -38,10 +39,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void tbToolBar_ButtonClick(const QString& key);
     void tbToolBar_ButtonMenuClick(const QString& text);
+    void sbStatusBar_PanelDblClick(const QString& key);
     void updateClock();
 
 private:
@@ -60,8 +63,10 @@ private:
     void loadToolWindows();
     void showToolWindow(const QString& key);
     void runButton8Action();
-    void showHelp();
+    void showHelp(const QString& topic);
+    QString activeToolKey() const;
     void printForm();
+    void showAboutBox();
     void restorePlacement();
 
     QSettings& m_settings;
@@ -76,6 +81,9 @@ private:
     QLabel* m_panelTime = nullptr;
     QList<QIcon> imlToolbarIcons;
     QList<ToolWindow> m_toolWindows;
+    // The placement read from the settings, and the pixels it was shown at.
+    QRectF m_placementRead;
+    QRect m_placementShown;
     QString m_helpFolder;
     HelpViewer* m_helpViewer = nullptr;
 };

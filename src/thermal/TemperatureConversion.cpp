@@ -2,6 +2,8 @@
 
 #include "common/NumberText.h"
 
+#include <cmath>
+
 namespace TemperatureConversion {
 
 double convert(double degrees, Direction direction)
@@ -17,10 +19,13 @@ std::optional<QString> resultText(const QString& temperature, Direction directio
     const auto degrees = NumberText::toDouble(temperature, locale);
     if (!degrees)
         return std::nullopt;
+    // Temperatures near the limit of a double overflow: that is no result either.
+    const double converted = convert(*degrees, direction);
+    if (!std::isfinite(converted))
+        return std::nullopt;
     const QChar scale =
         direction == Direction::FahrenheitToCentigrade ? QLatin1Char('C') : QLatin1Char('F');
-    return NumberText::formatNumber(convert(*degrees, direction), QStringLiteral("0.00"), locale) +
-           scale;
+    return NumberText::formatNumber(converted, QStringLiteral("0.00"), locale) + scale;
 }
 
 } // namespace TemperatureConversion

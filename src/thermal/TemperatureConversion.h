@@ -14,7 +14,7 @@ double convert(double degrees, Direction direction);
 
 // The converted temperature as the window shows it: two decimals followed by the
 // letter of the target scale, no blank between ("100.00C"). Empty when the text is
-// not a number.
+// not a number or the result overflows.
 std::optional<QString> resultText(const QString& temperature, Direction direction,
                                   const QLocale& locale = QLocale());
 

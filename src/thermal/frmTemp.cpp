@@ -1,6 +1,7 @@
 #include "thermal/frmTemp.h"
 
 #include "frame/PlaceControl.h"
+#include "frame/ResultBox.h"
 #include "thermal/MaterialTable.h"
 #include "thermal/TemperatureConversion.h"
 #include "thermal/ThermalExpansion.h"
@@ -16,7 +17,6 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-
 namespace {
 
 QLabel* caption(QWidget* parent, const QString& text, double left, double top, double width,
@@ -27,16 +27,9 @@ QLabel* caption(QWidget* parent, const QString& text, double left, double top, d
     return label;
 }
 
-// A label that shows a result in a sunken box, selectable so it can be copied.
-QLabel* resultBox(QWidget* parent, const char* name, double left, double top, double width)
+ResultBox* resultBox(QWidget* parent, const char* name, double left, double top, double width)
 {
-    auto* label = placeControl<QLabel>(parent, name, left, top, width, 315);
-    label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    label->setAutoFillBackground(true);
-    label->setBackgroundRole(QPalette::Base);
-    label->setIndent(4);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
+    return placeControl<ResultBox>(parent, name, left, top, width, 315);
 }
 
 } // namespace
@@ -59,6 +52,7 @@ frmTemp::frmTemp(QWidget* parent) : CalculatorFrame(10575, 6975, parent)
                                  "may vary. "));
 
     connectHandlers();
+    setFirstInput(txtTemp);
     Form_Load();
 }
 
@@ -156,6 +150,8 @@ void frmTemp::connectHandlers()
     connect(cmdCEclear, &QPushButton::clicked, this, &frmTemp::cmdCEclear_Click);
     connect(cmdTCConvert, &QPushButton::clicked, this, &frmTemp::cmdTCConvert_Click);
     connect(cmdTCClear, &QPushButton::clicked, this, &frmTemp::cmdTCClear_Click);
+    runOnEnter({txtTemp}, cmdTCConvert);
+    runOnEnter({txtCOE, txtTempChange, txtDistance}, cmdCEcalc);
 }
 
 void frmTemp::Form_Load()

@@ -9,6 +9,7 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QToolButton;
+class ResultBox;
 
 // The temperature conversion and thermal expansion tool window. Both tools are
 // silent: a box that does not hold a number leaves every result as it was.
@@ -41,12 +42,12 @@ private:
     QRadioButton* optFTC = nullptr;
     QRadioButton* optCTF = nullptr;
     QLineEdit* txtTemp = nullptr;
-    QLabel* lblConResult = nullptr;
+    ResultBox* lblConResult = nullptr;
     QPushButton* cmdTCConvert = nullptr;
     QPushButton* cmdTCClear = nullptr;
 
     QComboBox* cmbMaterial = nullptr;
-    QLabel* txtMat = nullptr;
+    ResultBox* txtMat = nullptr;
     QToolButton* cmdXfer = nullptr;
     QLineEdit* txtCOE = nullptr;
     QLabel* Label6 = nullptr;
@@ -56,8 +57,8 @@ private:
     QRadioButton* optmuin = nullptr;
     QRadioButton* opttuf = nullptr;
     QRadioButton* opttuc = nullptr;
-    QLabel* lblExp = nullptr;
-    QLabel* lblNew = nullptr;
+    ResultBox* lblExp = nullptr;
+    ResultBox* lblNew = nullptr;
     QPushButton* cmdCEcalc = nullptr;
     QPushButton* cmdCEclear = nullptr;
 };

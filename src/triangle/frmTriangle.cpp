@@ -2,6 +2,7 @@
 
 #include "common/Twips.h"
 #include "frame/PlaceControl.h"
+#include "frame/ResultBox.h"
 #include "triangle/FormulaPanel.h"
 #include "triangle/LineControl.h"
 #include "triangle/TriangleSolver.h"
@@ -147,6 +148,7 @@ QLineEdit* makeBox(const char* name, const char* toolTip, QWidget* parent)
     box->setObjectName(QLatin1String(name));
     box->setToolTip(QLatin1String(toolTip));
     box->resize(Twips::size(boxWidth, boxHeight));
+    ResultBox::showWrittenTextFromItsStart(box);
     return box;
 }
 
@@ -187,6 +189,8 @@ frmTriangle::frmTriangle(QWidget* parent) : CalculatorFrame(10575, 6975, parent)
     connect(cmdTriForm, &QPushButton::clicked, this, &frmTriangle::cmdTriForm_Click);
     connect(cmdTriCalc, &QPushButton::clicked, this, &frmTriangle::cmdTriCalc_Click);
     connect(cmdTriClear, &QPushButton::clicked, this, &frmTriangle::cmdTriClear_Click);
+    runOnEnter({txtA, txtB, txtsa, txtsb, txtsc}, cmdTriCalc);
+    setFirstInput(txtA);
 
     Form_Load();
 }

@@ -2,8 +2,10 @@
 
 #include "common/Twips.h"
 
+#include <QApplication>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 // The frame on a real widget tree: the panel and bars follow the client area in
 // pixels (15 twips each).
@@ -19,6 +21,8 @@ private slots:
     void barValueMovesThePanel();
     void barsKeepTheirValueWhileHidden();
     void minimisedMainWindowChangesNothing();
+    void resizeWhileScrolledKeepsBarAndPanelTogether();
+    void wheelScrollsThePanel();
 
 private:
     QWidget* m_window = nullptr;
@@ -94,6 +98,31 @@ void tst_CalculatorFrame::minimisedMainWindowChangesNothing()
     QCOMPARE(picture()->pos(), before);
     QVERIFY(!bar("HScroll1")->isVisible());
     QVERIFY(!bar("VScroll1")->isVisible());
+}
+
+void tst_CalculatorFrame::resizeWhileScrolledKeepsBarAndPanelTogether()
+{
+    m_frame->resize(600, 300);
+    bar("VScroll1")->setValue(bar("VScroll1")->maximum());
+    m_frame->resize(1000, 300); // wider: the range stays
+    QCOMPARE(picture()->y(), -Twips::toPixels(6975 - 4500));
+    m_frame->resize(1000, 400); // taller: the range shrinks, the value with it
+    QCOMPARE(bar("VScroll1")->value(), 6975 - 6000);
+    QCOMPARE(picture()->y(), -Twips::toPixels(6975 - 6000));
+}
+
+void tst_CalculatorFrame::wheelScrollsThePanel()
+{
+    m_frame->resize(600, 400);
+    const int lines = QApplication::wheelScrollLines();
+    for (const auto modifiers : {Qt::NoModifier, Qt::ShiftModifier}) {
+        QWheelEvent notchDown(QPointF(9, 9), QPointF(9, 9), QPoint(), QPoint(0, -120),
+                              Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(m_frame, &notchDown);
+    }
+    QCOMPARE(bar("VScroll1")->value(), lines * bar("VScroll1")->singleStep());
+    QCOMPARE(bar("HScroll1")->value(), lines * bar("HScroll1")->singleStep());
+    QCOMPARE(picture()->pos(), -Twips::point(bar("HScroll1")->value(), bar("VScroll1")->value()));
 }
 
 QTEST_MAIN(tst_CalculatorFrame)

@@ -3,16 +3,22 @@
 #include "ScriptedDialogs.h"
 #include "TestSettings.h"
 #include "common/Twips.h"
+#include "shell/HelpViewer.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -30,6 +36,7 @@ private slots:
     void toolButtonShowsExactlyOneToolWindow_data();
     void toolButtonShowsExactlyOneToolWindow();
     void toolWindowKeepsWhatTheUserTyped();
+    void resizeAfterVisitingEveryToolKeepsTheToolInView();
     void dropDownChoiceOnlyRelabelsButton8_data();
     void dropDownChoiceOnlyRelabelsButton8();
     void firstRunUsesTheDefaultPlacement();
@@ -37,6 +44,12 @@ private slots:
     void placementOffEveryScreenMovesOntoThePrimaryScreen();
     void closeStoresThePlacement();
     void closeWhileMinimisedLeavesThePlacement();
+    void closeWithoutMovingKeepsTheStoredPlacement();
+    void ctrlNumberChoosesTheToolAndFocusesItsFirstBox();
+    void f1OpensHelpOnTheToolInView();
+    void aboutBoxNeverClosesByItself();
+    void onlyTheDatePanelOpensTheCalendar();
+    void webPageWithoutABrowserSaysSo();
     void helpOpensTheStartTopic();
     void helpWithoutConfiguredHelpSaysSo();
     void helpWithMissingPagesShowsTheError();
@@ -177,6 +190,21 @@ void tst_frmMain::toolWindowKeepsWhatTheUserTyped()
     QCOMPARE(box->text(), QStringLiteral("212"));
 }
 
+void tst_frmMain::resizeAfterVisitingEveryToolKeepsTheToolInView()
+{
+    openWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    for (const char* key :
+         {"Uncertainty", "RR", "CodeKeeper", "References", "Angles", "Temperature"})
+        clickButton(QLatin1String(key));
+    m_window->showNormal();
+    m_window->resize(700, 500);
+    QCoreApplication::processEvents();
+    QWidget* tool = m_window->toolWindow(QStringLiteral("Temperature"));
+    QCOMPARE(tool->parentWidget()->size(), m_window->findChild<QMdiArea*>()->viewport()->size());
+    QVERIFY(tool->isAncestorOf(QApplication::focusWidget()));
+}
+
 void tst_frmMain::dropDownChoiceOnlyRelabelsButton8_data()
 {
     QTest::addColumn<QString>("itemKey");
@@ -300,6 +328,106 @@ void tst_frmMain::helpWithMissingPagesShowsTheError()
     QCOMPARE(m_dialogs->messages().size(), 1);
     QCOMPARE(m_dialogs->messages().first().text, QStringLiteral("File not found"));
     QCOMPARE(m_dialogs->messages().first().icon, Dialogs::Icon::NoIcon);
+}
+
+void tst_frmMain::closeWithoutMovingKeepsTheStoredPlacement()
+{
+    openWindow(); // 1000 twips are 66.7 pixels, 6500 are 433.3
+    m_window->close();
+    const auto stored = m_store->reopen();
+    QCOMPARE(stored->value(QStringLiteral("Settings/MainTop")).toString(), QLatin1String("1000"));
+    QCOMPARE(stored->value(QStringLiteral("Settings/MainWidth")).toString(), QLatin1String("6500"));
+}
+
+void tst_frmMain::ctrlNumberChoosesTheToolAndFocusesItsFirstBox()
+{
+    openWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::keyClick(m_window.get(), Qt::Key_3, Qt::ControlModifier);
+    QCOMPARE(visibleToolWindows().constFirst()->objectName(), QStringLiteral("frmTemp"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTemp"));
+    QCOMPARE(m_window->findChild<QAction*>(QStringLiteral("Temperature"))->toolTip(),
+             QStringLiteral("Temperature (Ctrl+3)"));
+}
+
+void tst_frmMain::f1OpensHelpOnTheToolInView()
+{
+    QTemporaryDir helpFolder;
+    const QString page = QStringLiteral("Temperature and Thermal Expansion.htm");
+    for (const QString& name : {frmMain::startTopic(), page})
+        QVERIFY(QFile(helpFolder.filePath(name)).open(QIODevice::WriteOnly));
+    openWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_window->setHelpFolder(helpFolder.path());
+    clickButton(QStringLiteral("Temperature"));
+    QTest::keyClick(m_window.get(), Qt::Key_F1);
+    QCOMPARE(m_window->findChild<HelpViewer*>()->currentTopic(), page);
+    // A tool without a page of its own yet opens the start topic.
+    clickButton(QStringLiteral("Uncertainty"));
+    QTest::keyClick(m_window.get(), Qt::Key_F1);
+    QCOMPARE(m_window->findChild<HelpViewer*>()->currentTopic(), frmMain::startTopic());
+}
+
+void tst_frmMain::aboutBoxNeverClosesByItself()
+{
+    openWindow();
+    QWidget* owner = nullptr;
+    bool ticking = true;
+    bool openAfterClicks = false;
+    m_dialogs->queueModal([&](QDialog* about) {
+        owner = about->parentWidget();
+        ticking = about->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive();
+        QTest::mouseClick(about->findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
+        openAfterClicks = about->isVisible();
+        QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")),
+                          Qt::LeftButton);
+        QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        return about->result();
+    });
+    QString copied;
+    m_dialogs->queueModal([&](QDialog* information) {
+        QTest::mouseClick(information->findChild<QPushButton*>(QStringLiteral("cmdCopy")),
+                          Qt::LeftButton);
+        copied = QGuiApplication::clipboard()->text();
+        return information->result();
+    });
+    chooseFromButton8Menu(QStringLiteral("About"));
+    clickButton(QStringLiteral("Calculator"));
+    QCOMPARE(m_dialogs->modalWindows(), QStringList({"frmSplash", "frmSysInfo"}));
+    QCOMPARE(owner, m_window.get());
+    QVERIFY(!ticking);
+    QVERIFY(openAfterClicks);
+    QVERIFY(copied.contains(QStringLiteral("Qt version: ")));
+}
+
+void tst_frmMain::onlyTheDatePanelOpensTheCalendar()
+{
+    openWindow();
+    for (const char* panel : {"Time", "Panel1"})
+        QTest::mouseDClick(m_window->findChild<QLabel*>(QLatin1String(panel)), Qt::LeftButton);
+    QVERIFY(m_dialogs->modalWindows().isEmpty());
+    QString ordinal;
+    m_dialogs->queueModal([&ordinal](QDialog* calendar) {
+        calendar->findChild<QCalendarWidget*>()->setSelectedDate(QDate(2005, 12, 1));
+        ordinal = calendar->findChild<QLabel*>(QStringLiteral("lblOrd"))->text();
+        return calendar->result();
+    });
+    QTest::mouseDClick(m_window->findChild<QLabel*>(QStringLiteral("Calendar")), Qt::LeftButton);
+    QCOMPARE(m_dialogs->modalWindows(), QStringList({"frmCalendar"}));
+    QCOMPARE(ordinal, QStringLiteral("2005335"));
+}
+
+void tst_frmMain::webPageWithoutABrowserSaysSo()
+{
+    openWindow();
+    chooseFromButton8Menu(QStringLiteral("WEB"));
+    clickButton(QStringLiteral("Calculator")); // no browser on this platform
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    const auto message = m_dialogs->messages().first();
+    QCOMPARE(message.text, QStringLiteral("Could Not find associated Browser"));
+    QCOMPARE(message.title, QStringLiteral("Browser Not Found"));
+    QCOMPARE(message.icon, Dialogs::Icon::Warning);
+
 }
 
 QTEST_MAIN(tst_frmMain)

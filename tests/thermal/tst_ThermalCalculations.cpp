@@ -16,8 +16,8 @@ private slots:
     void initTestCase();
     void conversion_data();
     void conversion();
-    void conversionOfNonNumericText_data();
-    void conversionOfNonNumericText();
+    void conversionWithoutResult_data();
+    void conversionWithoutResult();
     void conversionReadsAndWritesTheLocale();
     void expansion_data();
     void expansion();
@@ -61,7 +61,7 @@ void tst_ThermalCalculations::conversion()
     QCOMPARE(TemperatureConversion::resultText(temperature, direction), result);
 }
 
-void tst_ThermalCalculations::conversionOfNonNumericText_data()
+void tst_ThermalCalculations::conversionWithoutResult_data()
 {
     QTest::addColumn<QString>("temperature");
     QTest::newRow("empty") << "";
@@ -69,9 +69,11 @@ void tst_ThermalCalculations::conversionOfNonNumericText_data()
     QTest::newRow("unit typed with it") << "212F";
     QTest::newRow("grouping") << "1,000";
     QTest::newRow("point alone") << ".";
+    QTest::newRow("overflows") << "9e307";
+    QTest::newRow("overflows at the limit") << "1e308";
 }
 
-void tst_ThermalCalculations::conversionOfNonNumericText()
+void tst_ThermalCalculations::conversionWithoutResult()
 {
     QFETCH(QString, temperature);
     QVERIFY(!TemperatureConversion::resultText(temperature, Direction::FahrenheitToCentigrade));

@@ -1,5 +1,7 @@
 #include "thermal/frmTemp.h"
 
+#include "frame/ResultBox.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +35,7 @@ private slots:
     void clearEmptiesTheExpansionButKeepsTheCoefficient();
     void noSelectionRewritesTheCoefficientWithOneDecimal();
     void transferredCoefficientCalculatesInTheUserLocale();
+    void enterRunsTheActionTheBoxFeeds();
 
 private:
     std::unique_ptr<frmTemp> m_window;
@@ -144,6 +147,10 @@ void tst_frmTemp::startState()
         text("lblFootnote"),
         QStringLiteral("Expansion calculations are approximations, actual results may vary. "));
     QVERIFY(!control<QToolButton>("cmdXfer")->icon().isNull());
+    for (const char* name : {"txtMat", "lblConResult", "lblExp", "lblNew"}) {
+        const QPalette look = control<ResultBox>(name)->palette();
+        QVERIFY2(look.color(QPalette::Base) == look.color(QPalette::Window), name);
+    }
 }
 
 void tst_frmTemp::conversion_data()
@@ -318,6 +325,13 @@ void tst_frmTemp::transferredCoefficientCalculatesInTheUserLocale()
     QCOMPARE(text("txtCOE"), QStringLiteral("13,0"));
     QCOMPARE(text("lblExp"), QStringLiteral("0,01300"));
     QCOMPARE(text("lblNew"), QStringLiteral("100,01300"));
+}
+
+void tst_frmTemp::enterRunsTheActionTheBoxFeeds()
+{
+    type("txtTemp", QStringLiteral("212"));
+    QTest::keyClick(control<QLineEdit>("txtTemp"), Qt::Key_Return);
+    QCOMPARE(text("lblConResult"), QStringLiteral("100.00C"));
 }
 
 QTEST_MAIN(tst_frmTemp)

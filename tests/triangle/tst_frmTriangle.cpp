@@ -44,6 +44,7 @@ private slots:
     void boxesCarryTheirToolTips();
     void tabOrderRunsButtonsThenBoxes();
     void switchingToolsKeepsWhatWasTyped();
+    void enterCalculatesAndLongResultsShowTheirStart();
 
 private:
     std::unique_ptr<frmTriangle> m_window;
@@ -328,6 +329,16 @@ void tst_frmTriangle::switchingToolsKeepsWhatWasTyped()
     QVERIFY(sideA->isVisible());
     QCOMPARE(sideA->text(), QStringLiteral("12.5"));
     QCOMPARE(sideA->pos(), Twips::point(7080, 3000));
+}
+
+void tst_frmTriangle::enterCalculatesAndLongResultsShowTheirStart()
+{
+    type("txtsa", "1234567890123.25");
+    type("txtsb", "3");
+    QTest::keyClick(box("txtsb"), Qt::Key_Return);
+    QCOMPARE(box("txtsc")->text(), QStringLiteral("1234567890123.25"));
+    QCOMPARE(box("txtsc")->cursorPosition(), 0);
+    QCOMPARE(box("txtsc")->toolTip(), QStringLiteral("Distance c\n1234567890123.25"));
 }
 
 QTEST_MAIN(tst_frmTriangle)
