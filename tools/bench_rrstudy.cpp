@@ -6,10 +6,12 @@
 #include "rrstudy/SheetPainter.h"
 #include "rrstudy/StudyInformation.h"
 #include "rrstudy/frmRR.h"
+#include "rrstudy/frmRRCharts.h"
 #include "rrstudy/modRR.h"
 #include "printing/PdfPrintTarget.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -99,6 +101,18 @@ int main(int argc, char** argv)
         clickNode(tree, caution->child(caution->childCount() - 1));
         sheet->viewport()->repaint();
     }) << " ms\n";
+    // The charts of the feature just selected, then of the one above it.
+    frmRRCharts* charts = nullptr;
+    out << "  charts and ANOVA window opened, painted: " << milliseconds([&] {
+        tree->findChild<QAction*>(QStringLiteral("actChartsAndAnova"))->trigger();
+        charts = window.findChild<frmRRCharts*>();
+        charts->repaint();
+    }) << " ms\n";
+    out << "  ... the next feature in it, painted:   " << milliseconds([&] {
+        clickNode(tree, caution->child(caution->childCount() - 2));
+        charts->repaint();
+    }) << " ms\n";
+    charts->close();
     out << "  group node: summary shown again:       " << milliseconds([&] {
         clickNode(tree, caution);
         sheet->viewport()->repaint();

@@ -4,6 +4,8 @@
 #include "rrstudy/GageSheets.h"
 #include "rrstudy/SheetPainter.h"
 #include "rrstudy/StudyInformation.h"
+#include "rrstudy/GageChartScene.h"
+#include "rrstudy/frmRRCharts.h"
 #include "rrstudy/frmRRinfo.h"
 #include "rrstudy/modRR.h"
 #include "codekeeper/CodeFolder.h"
@@ -29,6 +31,7 @@
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
@@ -159,18 +162,24 @@ void plotMetricSizes(QWidget* mainWindow)
     typeAndClick(window, nullptr, nullptr, "cmdPlot");
 }
 
+// The study window's feature tree (Code Keeper has a TreeView1 of its own).
+QTreeWidget* studyTree(QWidget* mainWindow)
+{
+    return mainWindow->findChild<QWidget*>(QStringLiteral("frmRR"))->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+}
+
 void importExampleStudy(QWidget* mainWindow)
 {
     ExampleStudy::fill(40);
     ExampleStudy::importInto(mainWindow->findChild<QWidget*>(QStringLiteral("frmRR")));
-    auto* tree = mainWindow->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    QTreeWidget* tree = studyTree(mainWindow);
     tree->expandAll();
     tree->scrollToTop();
 }
 
 void showExampleDataSheet(QWidget* mainWindow)
 {
-    auto* tree = mainWindow->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    QTreeWidget* tree = studyTree(mainWindow);
     QTreeWidgetItem* feature = tree->topLevelItem(1)->child(0);
     tree->scrollToItem(feature);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(feature).center());
@@ -409,6 +418,44 @@ bool shootImport(const QDir& output, QTextStream& out)
     return save(window, output, QStringLiteral("import.png"), out);
 }
 
+// The charts and ANOVA of the example study's first Unacceptable feature, opened from
+// the tree's context menu, and the same page as it prints.
+bool shootChartWindow(QWidget* mainWindow, const QDir& output, QTextStream& out)
+{
+    QTreeWidget* tree = studyTree(mainWindow);
+    QTreeWidgetItem* unacceptable = tree->topLevelItem(2);
+    if (!unacceptable || unacceptable->childCount() == 0) {
+        out << "the example study has no Unacceptable feature" << Qt::endl;
+        return false;
+    }
+    tree->setCurrentItem(unacceptable->child(0));
+    tree->findChild<QAction*>(QStringLiteral("actChartsAndAnova"))->trigger();
+    auto* charts = mainWindow->findChild<frmRRCharts*>();
+    charts->resize(1400, 900);
+    QTest::qWait(50);
+    if (!save(*charts, output, QStringLiteral("gage-rr-charts.png"), out))
+        return false;
+
+    const PdfPrintTarget paper(QString(), 1);
+    const double scale = 110.0 / 72;
+    QImage page((paper.paperRect().size() * scale).toSize(), QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        painter.scale(scale, scale);
+        painter.translate(-paper.paperRect().topLeft());
+        DrawGageChartPage(painter, paper.printableRect(), charts->page());
+    }
+    const QString path = output.filePath(QStringLiteral("gage-rr-charts-page.png"));
+    if (!page.save(path)) {
+        out << "could not write " << path << Qt::endl;
+        return false;
+    }
+    out << path << Qt::endl;
+    charts->close();
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -443,5 +490,7 @@ int main(int argc, char** argv)
         if (!save(window, output, QLatin1String(shot.fileName), out))
             return 1;
     }
+    if (!shootChartWindow(&window, output, out))
+        return 1;
     return writeExampleSheetsPdf(output, out) && shootImport(output, out) ? 0 : 1;
 }

@@ -1,7 +1,8 @@
 #include "batch/BatchRun.h"
 #include "batch/SystemPath.h"
+#include "rrstudy/GageChartScene.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QTextStream>
 
 #include <cstdio>
@@ -21,16 +22,17 @@ void keepQtRemarksOut(QtMsgType type, const QMessageLogContext& context, const Q
 int main(int argc, char** argv)
 {
     qInstallMessageHandler(keepQtRemarksOut);
-    // The sheets measure their fonts and the PDF is painted, which takes a GUI
-    // application; the offscreen platform needs no display.
+    // The sheets measure their fonts and the PDF is painted, and the charts are drawn
+    // with Qt Charts, which takes an application with widgets; the offscreen platform
+    // needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    QGuiApplication::setApplicationName(QStringLiteral("quorvel-rr"));
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quorvel-rr"));
     QTextStream out(stdout);
     QTextStream errors(stderr);
     // File names are taken as the system's bytes, valid UTF-8 or not.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(SystemPath::fromArgument(QByteArray(argv[i])));
-    return RunBatch(arguments, out, errors);
+    return RunBatch(arguments, out, errors, DrawGageChartPage);
 }

@@ -1,5 +1,6 @@
 #include "batch/BatchCommandLine.h"
 
+#include "common/NumberText.h"
 #include "rrstudy/ToleranceLimits.h"
 
 #include <QCommandLineParser>
@@ -72,6 +73,19 @@ void describe(QCommandLineParser& parser)
     for (int appraiser = 1; appraiser <= 3; ++appraiser)
         parser.addOption({QStringLiteral("appraiser%1").arg(appraiser),
                           QStringLiteral("Name of appraiser %1.").arg(appraiser), QStringLiteral("TEXT")});
+    parser.addOption({QStringLiteral("anova"),
+                      QStringLiteral("Append to each CSV row the ANOVA method's %Contribution, %Study Var, "
+                                     "%Tolerance and ndc of Gage R&R, the interaction's p and whether it was pooled.")});
+    parser.addOption({QStringLiteral("charts"),
+                      QStringLiteral("Put each feature's charts and ANOVA tables on a page after its data sheet.")});
+    parser.addOption({QStringLiteral("study-variation"),
+                      QStringLiteral("Standard deviations the study variation spans, for --anova and --charts: 6 "
+                                     "(default) or 5.15."),
+                      QStringLiteral("6|5.15")});
+    parser.addOption({QStringLiteral("alpha-interaction"),
+                      QStringLiteral("Pool the appraiser x part interaction into repeatability when its p is above "
+                                     "P (default 0.05), for --anova and --charts."),
+                      QStringLiteral("P")});
     parser.addOption({QStringLiteral("date"), QStringLiteral("Run date."), QStringLiteral("YYYY-MM-DD")});
     parser.addOption({QStringLiteral("start"), QStringLiteral("Start time."), QStringLiteral("HH:MM")});
     parser.addOption({QStringLiteral("end"), QStringLiteral("End time."), QStringLiteral("HH:MM")});
@@ -141,6 +155,9 @@ void BatchCommandLine::parse(const QStringList& arguments)
         m_options.allSheets = sheets == QLatin1String("all");
     }
 
+    if (!parseAnovaOptions(parser))
+        return;
+
     StudyInformation& information = m_options.information;
     for (const InformationOption& option : informationOptions)
         information.*option.field = parser.value(QString::fromLatin1(option.name));
@@ -165,6 +182,44 @@ void BatchCommandLine::parse(const QStringList& arguments)
         information.*field = QDateTime(runDate, time);
     }
     m_action = Action::Run;
+}
+
+bool BatchCommandLine::parseAnovaOptions(const QCommandLineParser& parser)
+{
+    m_options.anovaColumns = parser.isSet(QStringLiteral("anova"));
+    m_options.chartPages = parser.isSet(QStringLiteral("charts"));
+    if (m_options.anovaColumns && m_options.csvPath.isEmpty()) {
+        usageError(QStringLiteral("--anova adds columns to the results table: it needs --csv."));
+        return false;
+    }
+    if (m_options.chartPages && (m_options.pdfPath.isEmpty() || !m_options.allSheets)) {
+        usageError(QStringLiteral("--charts puts each feature's charts after its data sheet: it needs --pdf with "
+                                  "every data sheet (--sheets all)."));
+        return false;
+    }
+    const bool analysed = m_options.anovaColumns || m_options.chartPages;
+    if (parser.isSet(QStringLiteral("study-variation"))) {
+        const QString text = parser.value(QStringLiteral("study-variation")).trimmed();
+        if (text != QLatin1String("6") && text != QLatin1String("5.15")) {
+            usageError(QStringLiteral("--study-variation takes 6 or 5.15, not \"%1\".").arg(text));
+            return false;
+        }
+        m_options.anova.studyVariation = text.toDouble();
+    }
+    if (parser.isSet(QStringLiteral("alpha-interaction"))) {
+        const QString text = parser.value(QStringLiteral("alpha-interaction")).trimmed();
+        const auto level = NumberText::toDouble(text, QLocale::c());
+        if (!level || *level < 0 || *level > 1) {
+            usageError(QStringLiteral("--alpha-interaction takes a probability from 0 to 1, not \"%1\".").arg(text));
+            return false;
+        }
+        m_options.anova.removalLevel = *level;
+    }
+    if (!analysed && (parser.isSet(QStringLiteral("study-variation")) || parser.isSet(QStringLiteral("alpha-interaction")))) {
+        usageError(QStringLiteral("--study-variation and --alpha-interaction apply to --anova and --charts."));
+        return false;
+    }
+    return true;
 }
 
 void BatchCommandLine::usageError(const QString& error)

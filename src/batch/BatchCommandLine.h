@@ -1,9 +1,12 @@
 #pragma once
 
+#include "rrstudy/GageAnova.h"
 #include "rrstudy/StudyInformation.h"
 
 #include <QString>
 #include <QStringList>
+
+class QCommandLineParser;
 
 // What one run of quorvel-rr is to do: the study file and its template, the verdict
 // limits, the study information for the sheets, and where the reports go.
@@ -18,6 +21,9 @@ struct BatchOptions {
     QString csvPath;  // empty: no results table
     bool allSheets = true;  // the PDF holds every feature's data sheet after the summary
     StudyInformation information;
+    bool anovaColumns = false;  // the CSV rows end with the ANOVA method's figures
+    bool chartPages = false;    // each data sheet in the PDF is followed by its feature's charts
+    GageAnovaOptions anova;
 };
 
 // The command line of quorvel-rr, read with the rules of a command-line program:
@@ -42,6 +48,8 @@ public:
 
 private:
     void usageError(const QString& error);
+    // --anova, --charts and their two options; false after a usage error.
+    bool parseAnovaOptions(const QCommandLineParser& parser);
 
     Action m_action = Action::UsageError;
     BatchOptions m_options;

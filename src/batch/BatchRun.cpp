@@ -34,8 +34,8 @@ constexpr int namedProblems = 5;
 class Batch
 {
 public:
-    Batch(const BatchOptions& options, QTextStream& out, QTextStream& errors)
-        : m_options(options), m_out(out), m_errors(errors)
+    Batch(const BatchOptions& options, QTextStream& out, QTextStream& errors, const ChartPageDrawer& drawChartPage)
+        : m_options(options), m_out(out), m_errors(errors), m_drawChartPage(drawChartPage)
     {
     }
 
@@ -178,12 +178,14 @@ private:
 
     bool writeCsv(QIODevice& device)
     {
-        const QByteArray bytes = ResultsCsv::table(m_study);
+        const QByteArray bytes = ResultsCsv::table(
+            m_study, m_options.anovaColumns ? std::optional<GageAnovaOptions>(m_options.anova) : std::nullopt);
         return device.write(bytes) == bytes.size();
     }
 
     // The summary and, with all sheets, every feature's data sheet in verdict order, as
-    // the print job puts them on paper.
+    // the print job puts them on paper; with charts, each data sheet followed by its
+    // feature's chart page.
     bool writePdf(QIODevice& device, const LimitTexts& limits)
     {
         PdfPrintTarget pdf(device, QStringLiteral("Gage R&R study"));
@@ -193,7 +195,14 @@ private:
             choice.summary = true;
             choice.inTolerance = m_options.allSheets;
             choice.outOfTolerance = m_options.allSheets;
-            PrintStudySheets(sheets, 1, choice, m_study, m_options.information, limits);
+            const auto chartPage = [&](int feature) {
+                if (feature > 0 && m_options.chartPages)
+                    sheets.drawPage([&](QPainter& painter, const QRectF& area) {
+                        m_drawChartPage(painter, area,
+                                        GageChartPage::of(m_study, m_options.information, feature, m_options.anova));
+                    });
+            };
+            PrintStudySheets(sheets, 1, choice, m_study, m_options.information, limits, chartPage);
         }
         return pdf.errorString().isEmpty();
     }
@@ -208,12 +217,13 @@ private:
     const BatchOptions& m_options;
     QTextStream& m_out;
     QTextStream& m_errors;
+    const ChartPageDrawer& m_drawChartPage;
     Study m_study;
 };
 
 } // namespace
 
-int RunBatch(const QStringList& arguments, QTextStream& out, QTextStream& errors)
+int RunBatch(const QStringList& arguments, QTextStream& out, QTextStream& errors, const ChartPageDrawer& drawChartPage)
 {
     BatchCommandLine commandLine;
     commandLine.parse(arguments);
@@ -232,5 +242,5 @@ int RunBatch(const QStringList& arguments, QTextStream& out, QTextStream& errors
     }
     if (!commandLine.note().isEmpty())
         errors << programName << ": " << commandLine.note() << '\n';
-    return Batch(commandLine.options(), out, errors).run();
+    return Batch(commandLine.options(), out, errors, drawChartPage).run();
 }

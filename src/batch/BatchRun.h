@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rrstudy/GageChartPage.h"
+
 #include <QStringList>
 
 class QTextStream;
@@ -8,5 +10,7 @@ class QTextStream;
 // routines the study window and the import window use. Reads the command line, writes
 // the summary to `out` and messages to `errors`, and returns the exit status: 0 done,
 // 1 when the file, the template, the validation, the calculation or a report fails
-// (with the window's message), 2 on wrong usage (with the usage).
-int RunBatch(const QStringList& arguments, QTextStream& out, QTextStream& errors);
+// (with the window's message), 2 on wrong usage (with the usage). `drawChartPage` draws
+// a feature's charts for --charts.
+int RunBatch(const QStringList& arguments, QTextStream& out, QTextStream& errors,
+             const ChartPageDrawer& drawChartPage);

@@ -440,13 +440,12 @@ int StudySheetPages(int copies, const SheetChoice& choice, const Study& study, c
 }
 
 void PrintStudySheets(PrintListTarget& printer, int copies, const SheetChoice& choice, const Study& study,
-                      const StudyInformation& information, const LimitTexts& limits,
-                      const std::function<void()>& afterSheet)
+                      const StudyInformation& information, const LimitTexts& limits, const SheetEnd& afterSheet)
 {
-    const auto endSheet = [&] {
+    const auto endSheet = [&](int feature) {
         printer.newPage();
         if (afterSheet)
-            afterSheet();
+            afterSheet(feature);
     };
     const auto printDataSheets = [&](const QString& verdict) {
         for (const StudyFeature& feature : study.Features) {
@@ -455,22 +454,23 @@ void PrintStudySheets(PrintListTarget& printer, int copies, const SheetChoice& c
             if (feature.Status != verdict)
                 continue;
             PrintDataSheet(printer, study, information, feature.Number);
-            endSheet();
+            endSheet(feature.Number);
         }
     };
 
     for (int copy = 0; copy < copies && !printer.stopped(); ++copy) {
         if (choice.selectedOnly) {
             const QString& key = choice.selectedKey;
+            const int feature = key.startsWith(QLatin1Char('F')) ? key.mid(1).toInt() : 0;
             if (isGroupKey(key))
                 PrintSummarySheet(printer, study, information, limits);
-            else if (key.startsWith(QLatin1Char('F')))
-                PrintDataSheet(printer, study, information, key.mid(1).toInt());
-            endSheet();
+            else if (feature > 0)
+                PrintDataSheet(printer, study, information, feature);
+            endSheet(feature);
         }
         if (choice.summary) {
             PrintSummarySheet(printer, study, information, limits);
-            endSheet();
+            endSheet(0);
         }
         if (choice.inTolerance) {
             printDataSheets(acceptable);

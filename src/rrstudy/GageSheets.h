@@ -65,8 +65,11 @@ struct SheetChoice {
 int StudySheetPages(int copies, const SheetChoice& choice, const Study& study, const StudyInformation& information,
                     const LimitTexts& limits);
 
+// Runs after every sheet with the Number of the feature whose data sheet it was, 0
+// after a summary.
+using SheetEnd = std::function<void(int feature)>;
+
 // Prints the chosen sheets `copies` times onto one printer target, each sheet ending
 // its page; `afterSheet` runs after every sheet. A target that stops ends the job.
 void PrintStudySheets(PrintListTarget& printer, int copies, const SheetChoice& choice, const Study& study,
-                      const StudyInformation& information, const LimitTexts& limits,
-                      const std::function<void()>& afterSheet = {});
+                      const StudyInformation& information, const LimitTexts& limits, const SheetEnd& afterSheet = {});

@@ -77,6 +77,8 @@ public:
 protected:
     // Back to the origin of a first page, in the body font.
     void restart();
+    // Starts the page a newPage() left pending, if any.
+    void startPendingPage();
 
     virtual void drawTextItem(const QPointF& topLeft, const SheetFont& font, const QString& text) = 0;
     virtual void drawLineItem(const QLineF& line) = 0;
@@ -85,8 +87,6 @@ protected:
     virtual void lineEnded() {}
 
 private:
-    void startPendingPage();
-
     SheetFont m_font = SheetFont::body();
     const SheetFontMetrics* m_metrics = &SheetFontMetrics::of(m_font);
     double m_x = 0;

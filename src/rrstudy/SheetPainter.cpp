@@ -87,6 +87,18 @@ void PrinterSheetTarget::drawLineItem(const QLineF& line)
         sheet->drawLine(line);
 }
 
+void PrinterSheetTarget::drawPage(const std::function<void(QPainter&, const QRectF&)>& draw)
+{
+    startPendingPage();
+    if (!painter())
+        return;
+    QPainter& pagePainter = m_printer.painter();
+    pagePainter.save();
+    draw(pagePainter, m_printer.printableRect());
+    pagePainter.restore();
+    newPage();
+}
+
 void PrinterSheetTarget::startPage()
 {
     if (m_painter && mayStartPage())

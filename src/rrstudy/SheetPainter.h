@@ -50,6 +50,9 @@ public:
 
     bool breaksPages() const override { return true; }
     bool stopped() const override { return m_cancelled; }
+    // A page drawn by other means than the sheets (a feature's charts), on the printer's
+    // painter in points within the printable area; it ends its page as a sheet does.
+    void drawPage(const std::function<void(QPainter& painter, const QRectF& printable)>& draw);
     // Ends the document, if one was started and not cancelled.
     void finish();
 

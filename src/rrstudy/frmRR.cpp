@@ -10,12 +10,14 @@
 #include "rrstudy/SheetView.h"
 #include "rrstudy/StudyInformation.h"
 #include "rrstudy/ToleranceLimits.h"
+#include "rrstudy/frmRRCharts.h"
 #include "rrstudy/frmRRinfo.h"
 #include "rrstudy/modRR.h"
 #include "printing/PrinterChoice.h"
 #include "printing/Printing.h"
 #include "printing/frmPrinter.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -81,6 +83,15 @@ frmRR::frmRR(QWidget* parent) : CalculatorFrame(10575, 6975, parent)
     connect(vspicrr, &QScrollBar::valueChanged, this, &frmRR::vspicrr_Change);
     // The sheet scrolls under the mouse wheel through its own (hidden) bar.
     connect(pic2->verticalScrollBar(), &QScrollBar::valueChanged, vspicrr, &QScrollBar::setValue);
+
+    // Beyond the sheets: a feature's charts and ANOVA in a window of their own.
+    actChartsAndAnova = new QAction(QStringLiteral("Charts and ANOVA..."), TreeView1);
+    actChartsAndAnova->setObjectName(QStringLiteral("actChartsAndAnova"));
+    actChartsAndAnova->setEnabled(false);
+    TreeView1->addAction(actChartsAndAnova);
+    TreeView1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(actChartsAndAnova, &QAction::triggered, this, &frmRR::showChartsAndAnova);
+    connect(TreeView1, &QTreeWidget::itemActivated, this, &frmRR::showChartsAndAnova);
 
     Form_Load();
 }
@@ -242,6 +253,9 @@ void frmRR::cmdImport_Click()
     dialogs().exec(&importWindow);
     if (!study.ImportSucceeded)
         return;
+    // Its feature belonged to the study the import replaced.
+    if (m_chartWindow)
+        m_chartWindow->hide();
     clearTreeAndSheet();
     BuildFeatureTree();
     EnableStudyControls(1);
@@ -260,11 +274,14 @@ void frmRR::cmdRecalc_Click()
     CalculateStudy(theStudy(), cmbAccept->currentText(), cmbUnaccept->currentText());
     BuildFeatureTree();
     PrintSummarySheetOnScreen();
+    if (m_chartWindow && m_chartWindow->isVisible())
+        m_chartWindow->showFeature(m_chartWindow->feature());
 }
 
 void frmRR::clearTreeAndSheet()
 {
     pic2->clearSheet();
+    actChartsAndAnova->setEnabled(false);
     const QSignalBlocker quiet(TreeView1);
     TreeView1->clear();
 }
@@ -334,10 +351,27 @@ void frmRR::TreeView1_NodeClick(QTreeWidgetItem* node)
         return;
     pic2->clearSheet();
     const QString key = node->data(0, keyRole).toString();
-    if (key.startsWith(QLatin1Char('F')))
+    const bool featureNode = key.startsWith(QLatin1Char('F'));
+    if (featureNode)
         PrintDataSheetOnScreen(key.mid(1).toInt());
     else
         PrintSummarySheetOnScreen();
+    actChartsAndAnova->setEnabled(featureNode);
+    if (featureNode && m_chartWindow && m_chartWindow->isVisible())
+        m_chartWindow->showFeature(key.mid(1).toInt());
+}
+
+void frmRR::showChartsAndAnova()
+{
+    const QString key = selectedKey();
+    if (!key.startsWith(QLatin1Char('F')))
+        return;
+    if (!m_chartWindow)
+        m_chartWindow = new frmRRCharts(theStudy(), theStudyInformation(), this);
+    m_chartWindow->showFeature(key.mid(1).toInt());
+    m_chartWindow->show();
+    m_chartWindow->raise();
+    m_chartWindow->activateWindow();
 }
 
 void frmRR::TreeView1_Expand(QTreeWidgetItem* node)
@@ -428,7 +462,7 @@ void frmRR::cmdPrint_Click()
         return !progress.wasCanceled();
     });
     PrintStudySheets(printer, answer.PrintCopies, choice, theStudy(), theStudyInformation(), limits,
-                     [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+                     [](int) { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     printer.finish();
 }
 

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QList>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -15,6 +16,7 @@ class QScrollBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class SheetView;
+class frmRRCharts;
 struct LimitTexts;
 struct SheetChoice;
 
@@ -43,6 +45,9 @@ private slots:
     void TreeView1_Expand(QTreeWidgetItem* node);
     void TreeView1_Collapse(QTreeWidgetItem* node);
     void vspicrr_Change(int value);
+    // Opens the charts and ANOVA of the selected feature (the tree's context menu, a
+    // double-click or Enter on a feature node).
+    void showChartsAndAnova();
 
 private:
     void createControls();
@@ -87,4 +92,7 @@ private:
     QCheckBox* ckSelectedOnly;
     QPushButton* cmdPrint;
     QPushButton* cmdRRinfo;
+
+    QAction* actChartsAndAnova;
+    frmRRCharts* m_chartWindow = nullptr;  // made at its first opening
 };

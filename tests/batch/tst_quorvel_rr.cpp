@@ -2,6 +2,7 @@
 // error and an exit status. The expected results are computed here from the readings
 // of the generated file, by the average-and-range method written out plainly.
 #include "PdfPageReader.h"
+#include "rrstudy/GageAnova.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -548,6 +549,62 @@ private slots:
                               << "--date takes a date as YYYY-MM-DD";
         QTest::newRow("time") << QStringList{study, templateOption, layout, QStringLiteral("--start"), QStringLiteral("25:00")}
                               << "--start takes a time as HH:MM";
+        QTest::newRow("charts without data sheets")
+            << QStringList{study, templateOption, layout, QStringLiteral("--pdf"), QStringLiteral("x.pdf"),
+                           QStringLiteral("--sheets"), QStringLiteral("summary"), QStringLiteral("--charts")}
+            << "--charts puts each feature's charts after its data sheet: it needs --pdf with every data sheet";
+        QTest::newRow("removal level no probability")
+            << QStringList{study, templateOption, layout, QStringLiteral("--csv"), QStringLiteral("x.csv"),
+                           QStringLiteral("--anova"), QStringLiteral("--alpha-interaction"), QStringLiteral("5")}
+            << "--alpha-interaction takes a probability from 0 to 1, not \"5\".";
+    }
+
+    // --anova appends the ANOVA figures to the rows a plain run writes, with the study
+    // variation and the removal level given; a feature without an analysis (a reading
+    // that is not a number) has them empty, one with a zero tolerance lacks %Tolerance.
+    void anovaColumnsFollowTheResults()
+    {
+        const QString templateOption = QStringLiteral("--template");
+        const QStringList special{path(QStringLiteral("special.csv")), templateOption, path(QStringLiteral("special.tpl"))};
+        QCOMPARE(run(special + QStringList{QStringLiteral("--csv"), path(QStringLiteral("plain.csv"))}).exitCode, 0);
+        QCOMPARE(run(special + QStringList{QStringLiteral("--csv"), path(QStringLiteral("anova.csv")), QStringLiteral("--anova"),
+                                           QStringLiteral("--study-variation"), QStringLiteral("5.15"),
+                                           QStringLiteral("--alpha-interaction"), QStringLiteral("0.2")})
+                     .exitCode,
+                 0);
+        const QStringList plain = fileLines(QStringLiteral("plain.csv"));
+        const QStringList rows = fileLines(QStringLiteral("anova.csv"));
+        QCOMPARE(rows.size(), plain.size());
+        QCOMPARE(rows.at(0), plain.at(0) + QStringLiteral(",ANOVA %Contribution,ANOVA %Study Var,ANOVA %Tolerance,"
+                                                          "ANOVA ndc,Interaction p,Interaction pooled"));
+
+        const QStringList lines = fileLines(QStringLiteral("special.csv"));
+        for (int f = 1; f < rows.size(); ++f) {
+            QVERIFY(rows.at(f).startsWith(plain.at(f) + QLatin1Char(',')));
+            const QStringList fields = csvFields(rows.at(f)).mid(15);
+            GageReadings readings;
+            readings.appraisers = readings.trials = 3;
+            readings.parts = 10;
+            const int column = 1 + f;
+            for (int a = 0; a < 3; ++a)
+                for (int p = 0; p < 10; ++p)
+                    for (int t = 0; t < 3; ++t)
+                        readings.values[a][t][p] = lines.at(3 + a * 30 + p * 3 + t).split(QLatin1Char(',')).at(column).toDouble();
+            const double tolerance = lines.at(1).split(QLatin1Char(',')).at(column).toDouble()
+                + lines.at(2).split(QLatin1Char(',')).at(column).toDouble();
+            const GageAnova anova = ComputeGageAnova(readings, tolerance, {5.15, 0.2});
+            const auto text = [](const std::optional<double>& value) {
+                return value ? QString::number(*value, 'g', QLocale::FloatingPointShortest) : QString();
+            };
+            const QStringList expected =
+                f == 7 ? QStringList(6, QString())  // "n/a" among its readings
+                       : QStringList{text(anova.percentContribution(GageComponent::GageRR)),
+                                     text(anova.percentStudyVariation(GageComponent::GageRR)),
+                                     text(anova.percentTolerance(GageComponent::GageRR)),
+                                     QString::number(*anova.distinctCategories()), text(anova.interactionP),
+                                     anova.interactionPooled ? QStringLiteral("TRUE") : QStringLiteral("FALSE")};
+            QCOMPARE(fields, expected);
+        }
     }
 
     void wrongUsageGivesExitTwoAndTheUsage()
@@ -579,6 +636,7 @@ private slots:
         QTest::newRow("all by default") << QStringList() << 1 + 12;
         QTest::newRow("all") << QStringList{QStringLiteral("--sheets"), QStringLiteral("all")} << 1 + 12;
         QTest::newRow("summary") << QStringList{QStringLiteral("--sheets"), QStringLiteral("summary")} << 1;
+        QTest::newRow("a chart page after each data sheet") << QStringList{QStringLiteral("--charts")} << 1 + 2 * 12;
     }
 
     void pdfHoldsTheChosenSheets()

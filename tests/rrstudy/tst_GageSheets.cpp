@@ -427,7 +427,7 @@ void tst_GageSheets::printJobPrintsSheetsInOrderForEveryCopy()
     choice.outOfTolerance = true;
     SheetRecording paper(true);
     int sheets = 0;
-    PrintStudySheets(paper, 2, choice, study, StudyInformation(), limits, [&sheets] { ++sheets; });
+    PrintStudySheets(paper, 2, choice, study, StudyInformation(), limits, [&sheets](int) { ++sheets; });
 
     const QString summary = QStringLiteral("Gage Repeatability And Reproducibility Summary|Title:");
     const auto data = [](int n) {

@@ -6,8 +6,10 @@
 #include "import/ImportFile.h"
 #include "rrstudy/SheetView.h"
 #include "rrstudy/StudyInformation.h"
+#include "rrstudy/frmRRCharts.h"
 #include "rrstudy/modRR.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QWheelEvent>
@@ -104,6 +106,7 @@ private slots:
     void printsTheSelectedNodeOnly();
     void cancelledPrinterDialogPrintsNothing();
     void selectedOnlyWithoutASelectionAsksForNothing();
+    void chartsAndAnovaFollowTheSelectedFeature();
 
 private:
     std::unique_ptr<ScriptedDialogs> m_dialogs;
@@ -537,6 +540,32 @@ void tst_frmRR::selectedOnlyWithoutASelectionAsksForNothing()
     QCOMPARE(m_dialogs->messages().constLast().text, QStringLiteral("Select a feature in the tree first."));
     QCOMPARE(m_dialogs->modalWindows().size(), windows);
     QVERIFY(printer.actions().isEmpty());
+}
+
+
+void tst_frmRR::chartsAndAnovaFollowTheSelectedFeature()
+{
+    importStudy(verdictStudy(severalVerdicts()));
+    auto* menuEntry = tree()->findChild<QAction*>(QStringLiteral("actChartsAndAnova"));
+    QVERIFY(tree()->actions().contains(menuEntry));
+    QVERIFY(!menuEntry->isEnabled());  // a group node
+    node(QStringLiteral("G"))->setExpanded(true);
+    clickNode(node(QStringLiteral("F3")));
+    menuEntry->trigger();
+    auto* charts = m_window->findChild<frmRRCharts*>();
+    QVERIFY(charts && charts->isVisible());
+    QCOMPARE(charts->windowTitle(), QStringLiteral("Charts and ANOVA - Face"));
+
+    node(QStringLiteral("R"))->setExpanded(true);
+    clickNode(node(QStringLiteral("F2")));
+    QCOMPARE(charts->feature(), 2);
+
+    charts->close();
+    clickNode(node(QStringLiteral("F1")));
+    QCOMPARE(charts->feature(), 2);
+    QTest::keyClick(tree(), Qt::Key_Return);
+    QVERIFY(charts->isVisible());
+    QCOMPARE(charts->feature(), 1);
 }
 
 QTEST_MAIN(tst_frmRR)
