@@ -26,7 +26,6 @@ if(QUORVEL_SANITIZE)
         "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
 endif()
 
-
 # The two libraries precompile the Qt headers they stand on, and every target under tests/
 # reuses the windows' library's: the tests' few extra definitions do not change the headers.
 function(quorvel_precompile_qt_headers)
