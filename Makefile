@@ -4,7 +4,8 @@ BUILD_DIR ?= build
 BIN := $(BUILD_DIR)/bin
 WERROR := $(if $(QUORVEL_WERROR),$(QUORVEL_WERROR),OFF)
 
-.PHONY: all deps configure build run test screenshots bench bench-import bench-rr package install clean
+.PHONY: all deps configure build run test screenshots bench bench-import bench-rr package install clean \
+	sanitize-build test-sanitize fuzz
 
 all: build
 
@@ -27,6 +28,24 @@ run: deps build
 
 test: deps build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j2
+
+# The tests and the fuzz targets built with clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer in their own folder (cmake/QuorvelSanitize.cmake). The
+# package test is left out: a package of instrumented programs is not what ships.
+SANITIZE_DIR ?= build-sanitize
+FUZZ_SECONDS ?= 60
+
+sanitize-build: deps
+	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+		-DQUORVEL_SANITIZE=ON -DQUORVEL_WERROR=$(WERROR) >/dev/null
+	@cmake --build $(SANITIZE_DIR)
+
+test-sanitize: sanitize-build
+	@cd $(SANITIZE_DIR) && ctest --output-on-failure -j2 -E '^package_installs_and_runs$$'
+
+# Each fuzz target for FUZZ_SECONDS seconds (make fuzz FUZZ_SECONDS=600).
+fuzz: sanitize-build
+	@scripts/run-fuzzers $(SANITIZE_DIR) $(FUZZ_SECONDS)
 
 screenshots: build
 	@mkdir -p docs/screenshots

@@ -3,9 +3,12 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace {
 
 constexpr qint64 readChunk = 4 * 1024 * 1024;
+constexpr qint64 smallestChunk = 4096;
 
 // Reports only when the figure moves, so a file of many short lines does not call
 // back (and repaint a progress dialog) once per line.
@@ -69,7 +72,10 @@ std::optional<AppError> CsvText::read(QFile& file, const Progress& progress)
     QByteArray bytes;
     bytes.reserve(qsizetype(size));
     while (!file.atEnd()) {
-        const QByteArray chunk = file.read(readChunk);
+        // A chunk no larger than what is left (a file may still grow): a template of a
+        // few hundred bytes takes no buffer of megabytes.
+        const QByteArray chunk =
+            file.read(std::clamp<qint64>(size - bytes.size(), smallestChunk, readChunk));
         if (chunk.isEmpty() && file.error() != QFileDevice::NoError)
             return AppError::fromFile(file);
         if (chunk.isEmpty())

@@ -177,7 +177,7 @@ void tst_UncertaintyCalculations::proposal_data()
     QTest::addColumn<ProposalCase>("row");
     const auto row = [](const char* name, ProposalCase row) { QTest::newRow(name) << row; };
     const char* all = "0.002|300|0.002|0.003|400";
-    using enum Convention;
+    using enum PartTolerance::Convention;
     row("worked example", {all, Iso, "10", "300.000|0.0300"});
     row("VDI four decimals", {all, VdiVde, "10", "300.0000|0.0300"});
     row("B89 at the ballbar", {all, B89, "10", "400.0000|0.0300"});
@@ -212,8 +212,8 @@ void tst_UncertaintyCalculations::recalculation_data()
     QTest::addColumn<RecalculationCase>("row");
     const auto row = [](const char* name, RecalculationCase row) { QTest::newRow(name) << row; };
     const char* all = "0.002|300|0.004|0.003|400";
-    using enum Convention;
-    using enum From;
+    using enum PartTolerance::Convention;
+    using enum PartTolerance::Recalculation;
     row("distance 150", {all, Iso, "10", FromDistance, "150|||", "150|0.0250||"});
     row("tolerance 0.025",
         {all, Iso, "10", FromPositionalTolerance, "|0.0250||", "150.0000|0.0250||"});
