@@ -46,30 +46,7 @@
 
 namespace {
 
-// The temperature window after a conversion and the steel example worked through.
-void calculateTemperatureExample(QWidget* mainWindow)
-{
-    auto* window = mainWindow->findChild<QWidget*>(QStringLiteral("frmTemp"));
-    const auto type = [window](const char* box, const char* text) {
-        QTest::keyClicks(window->findChild<QLineEdit*>(QLatin1String(box)), QLatin1String(text));
-    };
-    const auto click = [window](const char* button) {
-        QTest::mouseClick(window->findChild<QAbstractButton*>(QLatin1String(button)),
-                          Qt::LeftButton, {}, QPoint(6, 6));
-    };
-    type("txtTemp", "212");
-    click("cmdTCConvert");
-    auto* materials = window->findChild<QComboBox*>(QStringLiteral("cmbMaterial"));
-    materials->setCurrentIndex(materials->findText(QStringLiteral("Steel")));
-    click("opttuc");
-    click("cmdXfer");
-    type("txtTempChange", "10");
-    type("txtDistance", "100");
-    click("optmumm");
-    click("cmdCEcalc");
-}
-
-// Replaces the text of a box of a tool window, as typed, and presses a button.
+// Replaces the text of a box of a tool window, as typed.
 void typeInto(QWidget* window, const char* box, const char* text)
 {
     auto* edit = window->findChild<QLineEdit*>(QLatin1String(box));
@@ -79,7 +56,24 @@ void typeInto(QWidget* window, const char* box, const char* text)
 
 void press(QWidget* window, const char* button)
 {
-    QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QAbstractButton*>(QLatin1String(button)), Qt::LeftButton,
+                      {}, QPoint(6, 6));
+}
+
+// The temperature window after a conversion and the steel example worked through.
+void calculateTemperatureExample(QWidget* mainWindow)
+{
+    auto* window = mainWindow->findChild<QWidget*>(QStringLiteral("frmTemp"));
+    typeInto(window, "txtTemp", "212");
+    press(window, "cmdTCConvert");
+    auto* materials = window->findChild<QComboBox*>(QStringLiteral("cmbMaterial"));
+    materials->setCurrentIndex(materials->findText(QStringLiteral("Steel")));
+    press(window, "opttuc");
+    press(window, "cmdXfer");
+    typeInto(window, "txtTempChange", "10");
+    typeInto(window, "txtDistance", "100");
+    press(window, "optmumm");
+    press(window, "cmdCEcalc");
 }
 
 // The uncertainty window's first tab with both worked examples calculated.
@@ -109,20 +103,12 @@ void calculateToleranceExample(QWidget* mainWindow)
     press(window, "cmd4FT");
 }
 
-// The reference window on one of its tabs, with a box typed in and a button clicked.
+// The reference window on one of its tabs.
 QWidget* showReferenceTab(QWidget* mainWindow, int tab)
 {
     auto* window = mainWindow->findChild<QWidget*>(QStringLiteral("frmRef"));
     window->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(tab);
     return window;
-}
-
-void typeAndClick(QWidget* window, const char* box, const char* text, const char* button)
-{
-    if (box)
-        window->findChild<QLineEdit*>(QLatin1String(box))->setText(QLatin1String(text));
-    QTest::mouseClick(window->findChild<QAbstractButton*>(QLatin1String(button)), Qt::LeftButton,
-                      {}, QPoint(6, 6));
 }
 
 void selectFeatureControlFrame(QWidget* mainWindow)
@@ -141,8 +127,9 @@ void showAngleTab(QWidget* mainWindow)
 void sweepAnAngle(QWidget* mainWindow)
 {
     QWidget* window = showReferenceTab(mainWindow, 1);
-    window->findChild<QLineEdit*>(QStringLiteral("txtDegD"))->setText(QStringLiteral("247"));
-    typeAndClick(window, "txtDegM", "30", "cmdDegCalc");
+    typeInto(window, "txtDegD", "247");
+    typeInto(window, "txtDegM", "30");
+    press(window, "cmdDegCalc");
     auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1"));
     for (int wait = 0; wait < 500 && timer->isActive(); ++wait)
         QTest::qWait(10);
@@ -150,16 +137,18 @@ void sweepAnAngle(QWidget* mainWindow)
 
 void convertAnInch(QWidget* mainWindow)
 {
-    typeAndClick(showReferenceTab(mainWindow, 2), "txtinmmDist", "1", "cmdinmmCalc");
+    QWidget* window = showReferenceTab(mainWindow, 2);
+    typeInto(window, "txtinmmDist", "1");
+    press(window, "cmdinmmCalc");
 }
 
 void plotMetricSizes(QWidget* mainWindow)
 {
     QWidget* window = showReferenceTab(mainWindow, 2);
-    typeAndClick(window, nullptr, nullptr, "cmdPcall");
+    press(window, "cmdPcall");
     for (int size = 3; size < 6; ++size)
         window->findChild<QCheckBox*>(QStringLiteral("Check1_%1").arg(size))->setChecked(true);
-    typeAndClick(window, nullptr, nullptr, "cmdPlot");
+    press(window, "cmdPlot");
 }
 
 // The study window's feature tree (Code Keeper has a TreeView1 of its own).
@@ -293,25 +282,21 @@ bool save(QWidget& window, const QDir& output, const QString& fileName, QTextStr
 bool shootTriangle(frmMain& window, const QDir& output, QTextStream& out)
 {
     QWidget* triangle = window.toolWindow(QStringLiteral("Angles"));
-    const auto click = [triangle](const char* name) {
-        QTest::mouseClick(triangle->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
-        QTest::qWait(20);
-    };
     for (int orientation = 2; orientation <= 4; ++orientation) {
-        click(qPrintable(QStringLiteral("cmdTri%1").arg(orientation)));
+        press(triangle, qPrintable(QStringLiteral("cmdTri%1").arg(orientation)));
         if (!save(window, output, QStringLiteral("triangle-orientation-%1.png").arg(orientation), out))
             return false;
     }
-    click("cmdTri1");
-    QTest::keyClicks(triangle->findChild<QLineEdit*>(QStringLiteral("txtsa")), QStringLiteral("3"));
-    QTest::keyClicks(triangle->findChild<QLineEdit*>(QStringLiteral("txtsb")), QStringLiteral("4"));
-    click("cmdTriCalc");
+    press(triangle, "cmdTri1");
+    typeInto(triangle, "txtsa", "3");
+    typeInto(triangle, "txtsb", "4");
+    press(triangle, "cmdTriCalc");
     if (!save(window, output, QStringLiteral("triangle-calculated.png"), out))
         return false;
-    click("cmdTriForm");
+    press(triangle, "cmdTriForm");
     if (!save(window, output, QStringLiteral("triangle-formulas.png"), out))
         return false;
-    click("cmdTriClear");
+    press(triangle, "cmdTriClear");
     return true;
 }
 
