@@ -86,11 +86,31 @@ class tst_CodeKeeperFaults : public QObject
     Q_OBJECT
 
 private slots:
+    void entryCutOffSavesAsShown_data();
+    void entryCutOffSavesAsShown();
     void killedSaveLeavesAWholeFile_data();
     void killedSaveLeavesAWholeFile();
     void readOnlyFolderKeepsTheText_data();
     void readOnlyFolderKeepsTheText();
 };
+
+void tst_CodeKeeperFaults::entryCutOffSavesAsShown_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("UTF-8 cut inside its last character") << "codekeeper-utf8-cut-off.txt";
+    QTest::newRow("UTF-16 cut inside its last character") << "codekeeper-utf16-cut-off.txt";
+    QTest::newRow("UTF-32 value beyond U+10FFFF") << "codekeeper-utf32-beyond-unicode.txt";
+}
+
+// Files whose bytes do not decode whole, saved unedited or edited, with the final line
+// break they lack: they read back as the editor showed them.
+void tst_CodeKeeperFaults::entryCutOffSavesAsShown()
+{
+    QFETCH(QString, name);
+    const CodeFile file(contentOf(QStringLiteral(TEST_DATA "/") + name));
+    for (const QString& text : {file.text(), file.text() + QStringLiteral("G01")})
+        QCOMPARE(CodeFile(file.bytesFor(text)).text(), text + u'\n');
+}
 
 void tst_CodeKeeperFaults::killedSaveLeavesAWholeFile_data()
 {
