@@ -21,15 +21,7 @@
 namespace {
 
 const char* const saveMode = "--save-then-die";
-
-// A large entry: 4 MB of part-program lines.
-QByteArray largeEntry()
-{
-    QByteArray bytes;
-    for (int line = 0; bytes.size() < 4 * 1024 * 1024; ++line)
-        bytes += "G01 X" + QByteArray::number(line) + " Y0 F200\r\n";
-    return bytes;
-}
+const QByteArray largeEntry = QByteArray("G01 X10 Y0 F200\r\n").repeated(250000);
 
 // The child process: saves the large entry over `path` while no file may grow past
 // `limit` bytes (none when negative); the write that would is killed with SIGKILL, as a
@@ -37,11 +29,10 @@ QByteArray largeEntry()
 int saveThenDie(const char* path, long long limit)
 {
     std::signal(SIGXFSZ, [](int) { std::raise(SIGKILL); });
-    if (limit >= 0) {
-        const rlimit small{rlim_t(limit), rlim_t(limit)};
+    const rlimit small{rlim_t(limit), rlim_t(limit)};
+    if (limit >= 0)
         setrlimit(RLIMIT_FSIZE, &small);
-    }
-    return writeCodeFile(QString::fromLocal8Bit(path), largeEntry()) ? 1 : 0;
+    return writeCodeFile(QString::fromLocal8Bit(path), largeEntry) ? 1 : 0;
 }
 
 QByteArray contentOf(const QString& path)
@@ -50,31 +41,24 @@ QByteArray contentOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
-// The folder cannot be written to while it lives, also for root: the permissions are
-// checked as those of another user and group.
-class ReadOnlyFolder
+// The folder cannot be written while it lives, also for root: the checks then run as
+// another user and group's.
+struct ReadOnlyFolder
 {
-public:
-    explicit ReadOnlyFolder(QString path) : m_path(std::move(path))
+    explicit ReadOnlyFolder(const QString& path) : path(path)
     {
-        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                          QFile::ExeOther);
-        if (geteuid() == 0) {
-            setfsgid(65534);
-            setfsuid(65534);
-        }
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                        QFile::ExeOther);
+        setfsgid(geteuid() == 0 ? 65534 : getegid());
+        setfsuid(geteuid() == 0 ? 65534 : geteuid());
     }
     ~ReadOnlyFolder()
     {
-        if (geteuid() == 0) {
-            setfsuid(0);
-            setfsgid(0);
-        }
-        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        setfsuid(geteuid());
+        setfsgid(getegid());
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-
-private:
-    QString m_path;
+    QString path;
 };
 
 } // namespace
@@ -136,7 +120,7 @@ void tst_CodeKeeperFaults::killedSaveLeavesAWholeFile()
                 {QLatin1String(saveMode), path, QString::number(limit)});
     QVERIFY(child.waitForFinished());
     QCOMPARE(child.exitStatus(), saved ? QProcess::NormalExit : QProcess::CrashExit);
-    QCOMPARE(contentOf(path), saved ? largeEntry() : old);
+    QCOMPARE(contentOf(path), saved ? largeEntry : old);
     QCOMPARE(store.listing().categories.first().entries.size(), 1);
 }
 

@@ -29,7 +29,8 @@ void tst_ImportFaults::vanishedFileIsReportedAtProcess()
     QTemporaryDir folder;
     ScriptedDialogs dialogs;
     theStudy() = Study();
-    theStudy().Features.append(StudyFeature{.Name = QStringLiteral("earlier")});
+    theStudy().Features.append(StudyFeature());
+    theStudy().Features.first().Name = QStringLiteral("earlier");
     ImportFileName() = ImportTestFiles::write(folder, QStringLiteral("measured.csv"),
                                               ImportTestFiles::cmmFile(6, 45));
     frmImport window(QStringLiteral("10"), QStringLiteral("30"));
