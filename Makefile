@@ -34,6 +34,8 @@ test: deps build
 # package test is left out: a package of instrumented programs is not what ships.
 SANITIZE_DIR ?= build-sanitize
 FUZZ_SECONDS ?= 60
+FUZZ_RUNS ?= 0
+FUZZ_TARGETS ?=
 
 sanitize-build: deps
 	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
@@ -43,9 +45,10 @@ sanitize-build: deps
 test-sanitize: sanitize-build
 	@cd $(SANITIZE_DIR) && ctest --output-on-failure -j2 -E '^package_installs_and_runs$$'
 
-# Each fuzz target for FUZZ_SECONDS seconds (make fuzz FUZZ_SECONDS=600).
+# Each fuzz target for FUZZ_SECONDS seconds (make fuzz FUZZ_SECONDS=600); FUZZ_RUNS
+# inputs instead with FUZZ_SECONDS=0; only the FUZZ_TARGETS named, when given.
 fuzz: sanitize-build
-	@scripts/run-fuzzers $(SANITIZE_DIR) $(FUZZ_SECONDS)
+	@scripts/run-fuzzers $(SANITIZE_DIR) $(FUZZ_SECONDS) $(FUZZ_RUNS) $(FUZZ_TARGETS)
 
 screenshots: build
 	@mkdir -p docs/screenshots

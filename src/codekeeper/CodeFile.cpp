@@ -1,9 +1,10 @@
 #include "codekeeper/CodeFile.h"
 
+#include "common/SaveFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -34,13 +35,21 @@ bool fitsLatin1(const QString& text)
 
 CodeFile::CodeFile(QByteArray bytes) : m_bytes(std::move(bytes))
 {
+    // Stateless: a character cut off at the end is an error too, not left waiting for
+    // bytes that never come.
     QString decoded;
     if (const auto named = QStringConverter::encodingForData(m_bytes)) {
         m_encoding = *named;
         m_byteOrderMark = true;
-        decoded = QStringDecoder(m_encoding)(m_bytes);
+        decoded = QStringDecoder(m_encoding, QStringConverter::Flag::Stateless)(m_bytes);
+        // A UTF-32 value beyond U+10FFFF decodes to half a surrogate pair, which no
+        // encoding writes: the editor shows U+FFFD, as the saved file will hold.
+        if (!decoded.isValidUtf16())
+            decoded = QString::fromUtf8(decoded.toUtf8());
+        m_bytesDecodeWhole =
+            QStringEncoder(m_encoding, QStringConverter::Flag::WriteBom)(decoded) == m_bytes;
     } else {
-        QStringDecoder utf8(QStringConverter::Utf8);
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
         decoded = utf8(m_bytes);
         if (utf8.hasError()) {
             m_encoding = QStringConverter::Latin1;
@@ -56,7 +65,9 @@ CodeFile::CodeFile(QByteArray bytes) : m_bytes(std::move(bytes))
 QByteArray CodeFile::bytesFor(const QString& text) const
 {
     const bool addBreak = !text.isEmpty() && !endsWithLineBreak(text);
-    if (text == m_text)
+    // A break appended to bytes that end inside a character would not read back: such
+    // a file is written as the text the editor shows.
+    if (text == m_text && (!addBreak || m_bytesDecodeWhole))
         return addBreak ? m_bytes + QStringEncoder(m_encoding)(m_lineBreak) : m_bytes;
     QString written = text;
     if (addBreak)
@@ -96,18 +107,5 @@ std::optional<AppError> createCodeFile(const QString& path)
 
 std::optional<AppError> writeCodeFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return AppError::fromFile(file);
-    // A write cut short (a full disk, a file size limit) is not an error to QSaveFile,
-    // which would then put the cut file in place of the whole one.
-    if (file.write(bytes) != bytes.size()) {
-        const AppError error = file.error() != QFileDevice::NoError ? AppError::fromFile(file)
-                                                                    : AppError(AppError::DiskFull);
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return AppError::fromFile(file);
-    return std::nullopt;
+    return saveWholeFile(path, bytes);
 }

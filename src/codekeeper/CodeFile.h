@@ -23,9 +23,11 @@ public:
 
     // The bytes that hold `text`. The file's own text gives the file's own bytes; a
     // text that does not end with a line break gains one, so a file without a final
-    // line break gains it once and never more. An edited text takes the file's encoding
-    // and first line break (CR LF for a file that had none); a Latin-1 file whose new
-    // text holds characters Latin-1 cannot write becomes UTF-8 rather than lose them.
+    // line break gains it once and never more (a file with bytes its encoding cannot
+    // decode, shown as U+FFFD, then gets the text shown). An edited text takes the
+    // file's encoding and first line break (CR LF for a file that had none); a Latin-1
+    // file whose new text holds characters Latin-1 cannot write becomes UTF-8 rather
+    // than lose them.
     QByteArray bytesFor(const QString& text) const;
 
 private:
@@ -33,6 +35,8 @@ private:
     QString m_text;
     QStringConverter::Encoding m_encoding = QStringConverter::Utf8;
     bool m_byteOrderMark = false;
+    // False when the bytes hold what their encoding cannot decode (shown as U+FFFD).
+    bool m_bytesDecodeWhole = true;
     QString m_lineBreak = QStringLiteral("\r\n");
 };
 
@@ -42,6 +46,6 @@ std::optional<AppError> readCodeFile(const QString& path, CodeFile& file);
 // Creates the file, and its folder, empty when missing; an existing file is left alone.
 std::optional<AppError> createCodeFile(const QString& path);
 
-// Replaces the file's content through QSaveFile: a failure at any point leaves the
+// Replaces the file's content (saveWholeFile): a failure at any point leaves the
 // previous content whole.
 std::optional<AppError> writeCodeFile(const QString& path, const QByteArray& bytes);

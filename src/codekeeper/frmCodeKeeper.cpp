@@ -20,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -308,6 +309,8 @@ void frmCodeKeeper::OpenCodeFile(const QString& fileName, int picture, const QSt
         dialogs().message(messageParent(), error->message(QStringLiteral("File access error  ")),
                           applicationTitle(), Dialogs::Icon::Warning);
         CurrentFile.clear();
+        // Nothing typed could be kept: no file stands behind the editor.
+        enableEditor(false);
         return;
     }
     m_file = file;
@@ -316,24 +319,36 @@ void frmCodeKeeper::OpenCodeFile(const QString& fileName, int picture, const QSt
     CurrentFile = path;
 }
 
-void frmCodeKeeper::SaveCurrentFile()
+bool frmCodeKeeper::SaveCurrentFile()
 {
     if (CurrentFile.isEmpty())
-        return;
+        return true;
     const QString text = editorText();
     const QByteArray bytes = m_file.bytesFor(text == m_fileEditorText ? m_file.text() : text);
     // Nothing to write: the file keeps its time, and a change made to it outside the
     // program while it lay here unedited is kept.
     if (bytes == m_file.bytes())
-        return;
+        return true;
     if (const std::optional<AppError> error = writeCodeFile(CurrentFile, bytes)) {
-        dialogs().message(messageParent(), error->message(QStringLiteral("File access error  ")),
-                          applicationTitle(), Dialogs::Icon::Warning);
+        const QString message = error->message(QStringLiteral("File access error  "));
+        // Going away, the window can only tell; otherwise the user may stay with the text.
+        if (m_unloading) {
+            dialogs().message(nullptr, message, applicationTitle(), Dialogs::Icon::Warning);
+        } else {
+            const QString question =
+                QStringLiteral("%1\n\n%2 could not be saved; your changes are still in the editor. "
+                               "Leave them unsaved?")
+                    .arg(message, QFileInfo(CurrentFile).fileName());
+            if (dialogs().ask(this, question, applicationTitle(), Dialogs::Icon::Warning,
+                              Dialogs::Buttons::YesNo, Dialogs::Answer::No) != Dialogs::Answer::Yes)
+                return false;
+        }
         CurrentFile.clear();
-        return;
+        return true;
     }
     m_file = CodeFile(bytes);
     m_fileEditorText = text;
+    return true;
 }
 
 QString frmCodeKeeper::editorText() const
@@ -358,11 +373,16 @@ void frmCodeKeeper::openNode(QTreeWidgetItem* node)
     TreeView1->setFocus();
 }
 
-void frmCodeKeeper::TreeView1_NodeClick(QTreeWidgetItem* node)
+void frmCodeKeeper::TreeView1_NodeClick(QTreeWidgetItem* node, QTreeWidgetItem* previous)
 {
     if (m_buildingTree || !node)
         return;
-    SaveCurrentFile();
+    if (!SaveCurrentFile()) {
+        // The text that could not be saved stays in the editor, under its own node.
+        const QSignalBlocker quiet(TreeView1);
+        TreeView1->setCurrentItem(previous);
+        return;
+    }
     if (node->childCount() > 0) {
         CurrentFile.clear();
         txtEditor->clear();
@@ -406,6 +426,9 @@ bool frmCodeKeeper::eventFilter(QObject* watched, QEvent* event)
         QTreeWidgetItem* node = TreeView1->itemAt(position);
         if (node && TreeView1->visualItemRect(node).contains(position)) {
             TreeView1->setCurrentItem(node);
+            // The open text could not be saved and stays: the press selects nothing.
+            if (TreeView1->currentItem() != node)
+                return true;
             if (press->button() == Qt::RightButton && keyOf(node) != workingKey) {
                 mnuEditTree[3]->setEnabled(node->isExpanded());
                 mnuEditTreeTop->popup(press->globalPosition().toPoint());
@@ -418,7 +441,8 @@ bool frmCodeKeeper::eventFilter(QObject* watched, QEvent* event)
 
 void frmCodeKeeper::mnuEditTree_Click(int index)
 {
-    SaveCurrentFile();
+    if (!SaveCurrentFile())
+        return;
     QTreeWidgetItem* node = TreeView1->currentItem();
     if (!node || keyOf(node) == workingKey)
         return;

@@ -51,7 +51,7 @@ private slots:
     void cmdFontu_Click();
     void cmdFontd_Click();
     void cmdAdd_Click();
-    void TreeView1_NodeClick(QTreeWidgetItem* node);
+    void TreeView1_NodeClick(QTreeWidgetItem* node, QTreeWidgetItem* previous);
     void TreeView1_Expand(QTreeWidgetItem* node);
     void TreeView1_Collapse(QTreeWidgetItem* node);
     void txtEditor_Change();
@@ -69,7 +69,9 @@ private:
     void reload();
     void BuildCodeTree();
     void OpenCodeFile(const QString& fileName, int picture, const QString& key);
-    void SaveCurrentFile();
+    // Writes the editor's text to CurrentFile. False when the write failed and the user
+    // keeps the text in the editor: the window stays on its file.
+    bool SaveCurrentFile();
     void LayoutPanes();
     void UpdateEditButtons();
     void enableEditor(bool enabled);

@@ -1,10 +1,9 @@
 #include "import/LayoutTemplate.h"
 
 #include "common/NumberText.h"
+#include "common/SaveFile.h"
 #include "import/CsvText.h"
 #include "import/ImportLayout.h"
-
-#include <QSaveFile>
 
 namespace {
 
@@ -104,15 +103,10 @@ QStringList lines(const ImportLayout& layout)
 
 std::optional<AppError> write(const QString& path, const ImportLayout& layout)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return AppError::fromFile(file);
     QByteArray text;
     for (const QString& line : lines(layout))
         text += line.toUtf8() + "\r\n";
-    if (file.write(text) != text.size() || !file.commit())
-        return AppError::fromFile(file);
-    return std::nullopt;
+    return saveWholeFile(path, text);
 }
 
 std::optional<AppError> read(const QString& path, QStringList& lines)

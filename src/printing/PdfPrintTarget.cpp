@@ -1,12 +1,13 @@
 #include "printing/PdfPrintTarget.h"
 
+#include "common/SaveFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -70,7 +71,7 @@ bool PdfPrintTarget::beginDocument()
         return true;
     }
     const QString fileName = fileNameOf(m_begun);
-    m_file = std::make_unique<QSaveFile>(fileName);
+    m_file = std::make_unique<SaveFile>(fileName);
     if (!m_file->open(QIODevice::WriteOnly)) {
         setErrorString(QStringLiteral("Cannot write %1: %2")
                            .arg(QDir::toNativeSeparators(fileName), m_file->errorString()));

@@ -8,7 +8,7 @@
 
 class QIODevice;
 class QPdfWriter;
-class QSaveFile;
+class SaveFile;
 
 // Prints into PDF files where there is no printer. The user names one file for a print
 // action; an action of one document writes that file, an action of several writes
@@ -44,6 +44,6 @@ private:
     int m_begun = 0;
     QStringList m_written;
     QIODevice* m_device = nullptr;
-    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<SaveFile> m_file;
     std::unique_ptr<QPdfWriter> m_writer;
 };

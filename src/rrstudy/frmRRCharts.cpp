@@ -1,6 +1,7 @@
 #include "rrstudy/frmRRCharts.h"
 
 #include "common/Dialogs.h"
+#include "common/SaveFile.h"
 #include "printing/PdfPrintTarget.h"
 #include "printing/PrinterChoice.h"
 #include "printing/Printing.h"
@@ -18,7 +19,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -274,7 +274,7 @@ QString frmRRCharts::savePng(const QString& path)
         painter.translate(-sheet.topLeft());
         DrawGageChartPage(painter, paper.printableRect(), m_page);
     }
-    QSaveFile file(path);
+    SaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
         return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
     return QString();

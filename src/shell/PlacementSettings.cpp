@@ -1,8 +1,11 @@
 #include "shell/PlacementSettings.h"
 
 #include "common/NumberText.h"
+#include "common/Twips.h"
 
 #include <QSettings>
+
+#include <cmath>
 
 namespace {
 const QString group = QStringLiteral("Settings");
@@ -14,6 +17,7 @@ constexpr float defaultLeft = 1000;
 constexpr float defaultTop = 1000;
 constexpr float defaultWidth = 6500;
 constexpr float defaultHeight = 6500;
+constexpr double largestTwips = 16777215.0 * Twips::perPixel; // QWIDGETSIZE_MAX pixels
 
 QString singleText(double value)
 {
@@ -30,12 +34,17 @@ QRectF PlacementSettings::defaultPlacement()
 
 QRectF PlacementSettings::read() const
 {
-    const auto value = [this](const QString& key, float fallback) -> float {
+    // A value no window can have, as a damaged file may hold, is as unreadable as text:
+    // a position or side beyond Qt's largest widget, a side below one pixel.
+    const auto value = [this](const QString& key, float fallback, bool side) -> float {
         const QString text = m_settings.value(group + QLatin1Char('/') + key).toString();
-        return NumberText::toSingle(text, QLocale::c()).value_or(fallback);
+        const std::optional<float> read = NumberText::toSingle(text, QLocale::c());
+        if (!read || std::fabs(*read) > largestTwips || (side && *read < Twips::perPixel))
+            return fallback;
+        return *read;
     };
-    return QRectF(value(leftKey, defaultLeft), value(topKey, defaultTop),
-                  value(widthKey, defaultWidth), value(heightKey, defaultHeight));
+    return QRectF(value(leftKey, defaultLeft, false), value(topKey, defaultTop, false),
+                  value(widthKey, defaultWidth, true), value(heightKey, defaultHeight, true));
 }
 
 void PlacementSettings::write(const QRectF& placement)
