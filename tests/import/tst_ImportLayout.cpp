@@ -109,25 +109,6 @@ private slots:
         QCOMPARE(TrialListCount(text, 48), count);
     }
 
-    void trialRowEntries_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("entries");
-        QTest::newRow("three entries") << "1,2,3" << QStringList{"1", "2", "3"};
-        QTest::newRow("two entries: the third repeats the second") << "4,5" << QStringList{"4", "5", "5"};
-        QTest::newRow("no comma") << "7" << QStringList{"7", "", ""};
-        QTest::newRow("trimmed, fourth ignored") << " 1 , 2 ,3 ,9" << QStringList{"1", "2", "3"};
-        QTest::newRow("comma at the end") << "1,2," << QStringList{"1", "2", ""};
-    }
-
-    void trialRowEntries()
-    {
-        QFETCH(QString, text);
-        QFETCH(QStringList, entries);
-        const auto rows = TrialRowEntries(text);
-        QCOMPARE(QStringList(rows.begin(), rows.end()), entries);
-    }
-
     void blockNumbers_data()
     {
         QTest::addColumn<QString>("text");

@@ -105,16 +105,6 @@ private slots:
         QCOMPARE(source.columnCount(), columns);
     }
 
-    void reportsProgressToTheEnd()
-    {
-        modImport source;
-        QList<int> reported;
-        source.load(writeTestFile(m_folder, "big.csv", placeNamedGrid(200, 50)),
-                    [&reported](int permille) { reported << permille; });
-        QCOMPARE(reported.value(reported.size() - 1), 1000);
-        QVERIFY(std::is_sorted(reported.begin(), reported.end()));
-    }
-
     // A drag carries the cell's line and column as the user sees them; other data is no cell.
     void dragCarriesLineAndColumn()
     {

@@ -157,34 +157,6 @@ private slots:
         QVERIFY(openFiles() <= filesBefore + 1);
     }
 
-    // K1 reads m = trials, g = appraisers x parts; K2 m = appraisers, g = 1; K3 m = parts, g = 1.
-    void tablePositions_data()
-    {
-        QTest::addColumn<int>("appraisers");
-        QTest::addColumn<int>("trials");
-        QTest::addColumn<int>("parts");
-        QTest::addColumn<QList<double>>("d2s");  // for K1, K2, K3
-
-        QTest::newRow("2 x 3 x 10: 20 groups use line 16") << 2 << 3 << 10 << QList<double>{3.16, 2.01, 10.01};
-        QTest::newRow("3 x 2 x 5") << 3 << 2 << 5 << QList<double>{2.15, 3.01, 5.01};
-        QTest::newRow("2 x 2 x 2") << 2 << 2 << 2 << QList<double>{2.04, 2.01, 2.01};
-    }
-
-    void tablePositions()
-    {
-        QFETCH(int, appraisers);
-        QFETCH(int, trials);
-        QFETCH(int, parts);
-        QFETCH(QList<double>, d2s);
-        writeTable(tableBytes(positionTable()));
-        Study study = studyOfShape(appraisers, trials, parts);
-        study.Features << measuredFeature(1, steadyReading);
-        QVERIFY(CalculateStudy(study, "10", "30", folder()));
-        const StudyFeature& f = study.Features[0];
-        QVERIFY(!f.Problem);
-        QCOMPARE((QList<double>{f.K1, f.K2, f.K3}), (QList<double>{5.15 / d2s[0], 5.15 / d2s[1], 5.15 / d2s[2]}));
-    }
-
     // Both appraisers read 0 and then 0.25 on every part: with every K = 1 and TOL = 1,
     // PctRR = PctEV = 25 exactly, and AV is 0.
     void verdictBoundaries_data()
