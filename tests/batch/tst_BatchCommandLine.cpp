@@ -29,8 +29,10 @@ private slots:
             << run + QStringList{"--accept", "12"} << "--accept takes 5, 10, 15, 20, 25 or 30, not \"12\".";
         QTest::newRow("unaccept limit not offered")
             << run + QStringList{"--unaccept", "40"} << "--unaccept takes 5, 10, 15, 20, 25, 30 or 35, not \"40\".";
-        QTest::newRow("empty output") << run + QStringList{"--pdf", ""} << "--pdf needs a file name (- for standard output).";
-        QTest::newRow("sheets") << run + QStringList{"--sheets", "some"} << "--sheets takes summary or all, not \"some\".";
+        QTest::newRow("empty output")
+            << run + QStringList{"--pdf", ""} << "--pdf needs a file name (- for standard output).";
+        QTest::newRow("sheets")
+            << run + QStringList{"--sheets", "some"} << "--sheets takes summary or all, not \"some\".";
         QTest::newRow("date") << run + QStringList{"--date", "2026-02-30"}
                               << "--date takes a date as YYYY-MM-DD, not \"2026-02-30\".";
         QTest::newRow("anova without csv") << run + QStringList{"--anova"}

@@ -168,7 +168,8 @@ private slots:
         QTest::newRow("2: feature name row beyond the lines")
             << layout << 48 << "Feature Name Row block contains invalid data.";
         layout.blocks[ImportLayout::FeatureName] = QStringLiteral("R48");
-        QTest::newRow("3: upper tolerance row empty") << layout << 48 << "Upper tolerance Row block contains invalid data.";
+        QTest::newRow("3: upper tolerance row empty")
+            << layout << 48 << "Upper tolerance Row block contains invalid data.";
         layout = valid;
         layout.blocks[ImportLayout::LowerTolerance] = QStringLiteral("R");
         layout.blocks[ImportLayout::FirstRun].clear();
@@ -194,7 +195,8 @@ private slots:
             << layout << 48 << "There is a problem with the Appraiser 2, Part 3 block.";
         layout.trialLists[0][3] = valid.trialLists[0][3];
         layout.trialLists[1][2] = QString();
-        QTest::newRow("7: an empty enabled box") << layout << 48 << "There is a problem with the Appraiser 2, Part 3 block.";
+        QTest::newRow("7: an empty enabled box")
+            << layout << 48 << "There is a problem with the Appraiser 2, Part 3 block.";
 
         layout = valid;
         layout.trialLists[2][9] = QStringLiteral("x");

@@ -42,7 +42,7 @@ private slots:
     void writesAndReadsTheFortyLines()
     {
         const QString path = writeTestFile(m_folder, "custom.tpl", "older");
-        QVERIFY(::link(QFile::encodeName(path).constData(), QFile::encodeName(m_folder.filePath("older")).constData()) == 0);
+        QVERIFY(::link(QFile::encodeName(path), QFile::encodeName(m_folder.filePath("older"))) == 0);
         QVERIFY(!LayoutTemplate::write(path, customLayout()));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -82,39 +82,21 @@ private slots:
         QCOMPARE(layout.blocks[ImportLayout::RunInfo], QStringLiteral("C9"));
     }
 
-    void firstLineChoosesAppraisers_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<bool>("two");
-        QTest::newRow("True") << "True" << true;
-        QTest::newRow("False") << "False" << false;
-        QTest::newRow("letter case and blanks") << " true " << true;
-        QTest::newRow("zero") << "0" << false;
-        QTest::newRow("minus one") << "-1" << true;
-    }
-
-    void firstLineChoosesAppraisers()
-    {
-        QFETCH(QString, line);
-        QFETCH(bool, two);
-        QStringList lines = LayoutTemplate::lines(customLayout());
-        lines[0] = line;
-        ImportLayout layout = ImportLayout::startLayout();
-        layout.twoAppraisers = !two;
-        QVERIFY(!LayoutTemplate::apply(lines, layout));
-        QCOMPARE(layout.twoAppraisers, two);
-    }
-
-    // A line that does not fit its control ends the applying; what came before it stays.
-    void badLineKeepsWhatWasApplied_data()
+    // Line 1: "False" chooses three appraisers, any other truth value two; a line that does
+    // not fit its control ends the applying, and what came before it stays.
+    void linesAppliedInOrder_data()
     {
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<bool>("appraisersApplied");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<bool>("twoAppraisers");
         QTest::addColumn<bool>("partsApplied");
         const int mismatch = AppError::TypeMismatch;
         const int invalid = AppError::InvalidPropertyValue;
+        QTest::newRow("False") << 1 << "False" << 0 << false << true;
+        QTest::newRow("letter case and blanks") << 1 << " true " << 0 << true << true;
+        QTest::newRow("zero") << 1 << "0" << 0 << false << true;
+        QTest::newRow("minus one") << 1 << "-1" << 0 << true << true;
         QTest::newRow("appraisers not a truth value") << 1 << "Two" << mismatch << false << false;
         QTest::newRow("trials in order not a number") << 2 << "yes" << mismatch << true << false;
         QTest::newRow("parts position beyond the list") << 3 << " 9" << invalid << true << false;
@@ -123,20 +105,20 @@ private slots:
         QTest::newRow("run information in use neither 0 nor 1") << 5 << " 2" << invalid << true << true;
     }
 
-    void badLineKeepsWhatWasApplied()
+    void linesAppliedInOrder()
     {
         QFETCH(int, line);
         QFETCH(QString, text);
-        QFETCH(int, number);
-        QFETCH(bool, appraisersApplied);
+        QFETCH(int, error);
+        QFETCH(bool, twoAppraisers);
         QFETCH(bool, partsApplied);
         QStringList lines = LayoutTemplate::lines(customLayout());
         lines[line - 1] = text;
         ImportLayout layout = ImportLayout::startLayout();
-        QCOMPARE(LayoutTemplate::apply(lines, layout).value_or(AppError(0)).number(), number);
-        QCOMPARE(layout.twoAppraisers, appraisersApplied);
+        QCOMPARE(LayoutTemplate::apply(lines, layout).value_or(AppError(0)).number(), error);
+        QCOMPARE(layout.twoAppraisers, twoAppraisers);
         QCOMPARE(layout.partsIndex == customLayout().partsIndex, partsApplied);
-        QVERIFY(layout.blocks[ImportLayout::FirstRun].isEmpty());
+        QCOMPARE(layout.blocks[ImportLayout::FirstRun].isEmpty(), error != 0);
     }
 
     void reportsFileErrors()
@@ -145,8 +127,8 @@ private slots:
         QCOMPARE(LayoutTemplate::read(m_folder.filePath("missing.tpl"), lines).value_or(AppError(0)).number(),
                  int(AppError::FileNotFound));
         QVERIFY(lines.isEmpty());
-        QCOMPARE(LayoutTemplate::write(m_folder.filePath("no folder/x.tpl"), customLayout()).value_or(AppError(0)).number(),
-                 int(AppError::PathNotFound));
+        const auto noFolder = LayoutTemplate::write(m_folder.filePath("no folder/x.tpl"), customLayout());
+        QCOMPARE(noFolder.value_or(AppError(0)).number(), int(AppError::PathNotFound));
         QVERIFY(LayoutTemplate::write(m_folder.path(), customLayout()));
     }
 };

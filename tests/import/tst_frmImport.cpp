@@ -229,7 +229,8 @@ private slots:
         const QByteArray badLine = "True\r\n 1\r\n 12\r\n" + QByteArray(" 0\r\n").repeated(37);
         QTest::newRow("41 lines") << "cmdLoad" << longer << "The file is corrupt, not enough lines of data."
                                   << Dialogs::Icon::NoIcon << false;
-        QTest::newRow("parts position 12") << "cmdLoad" << badLine << "Unanticipated error cmdLoad380: Invalid property value"
+        QTest::newRow("parts position 12") << "cmdLoad" << badLine
+                                           << "Unanticipated error cmdLoad380: Invalid property value"
                                            << Dialogs::Icon::Warning << true;
         QTest::newRow("no such folder") << "cmdSave" << QByteArray() << "Unanticipated error cmdSave76: Path not found"
                                         << Dialogs::Icon::Warning << false;
@@ -263,7 +264,7 @@ private slots:
         QTest::addColumn<QString>("upperBlock");
         QTest::addColumn<QString>("message");
         QTest::addColumn<Dialogs::Icon>("icon");
-        const QByteArray reference = cmmFileOf(referenceStudy());
+        const QByteArray reference = testData("gage-rr-reference-cmm.csv");
         QTest::newRow("computed") << reference << "10" << "R2" << QString() << Dialogs::Icon::NoIcon;
         QTest::newRow("invalid layout") << reference << "10" << "" << "Upper tolerance Row block contains invalid data."
                                         << Dialogs::Icon::NoIcon;

@@ -30,7 +30,8 @@ private slots:
             << QByteArray("a,\"b,c\"\r\n") << 3 << QStringList{"a||"};
         QTest::newRow("quote inside a field drops the field's ends")
             << QByteArray("x\"y\"z,2\r\n") << 2 << QStringList{"\"y\"|2"};
-        QTest::newRow("empty lines are records") << QByteArray("a,b\r\n\r\nc\r\n") << 2 << QStringList{"a|b", "|", "c|"};
+        QTest::newRow("empty lines are records")
+            << QByteArray("a,b\r\n\r\nc\r\n") << 2 << QStringList{"a|b", "|", "c|"};
         QTest::newRow("blanks are kept") << QByteArray(" a , b\r\n") << 2 << QStringList{" a | b"};
         QTest::newRow("trailing comma is an empty field") << QByteArray("a,b,\r\n") << 3 << QStringList{"a|b|"};
         QTest::newRow("LF, CR and a last line without a break")

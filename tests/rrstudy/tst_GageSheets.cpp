@@ -178,10 +178,12 @@ private slots:
         for (int page = 0; page < pages; ++page) {
             const QStringList lines = recording.pageText(page);
             featureLines += int(featureBottoms[page].size());
-            QCOMPARE(lines.filter("Page").value(0), paper ? QString(29, ' ') + QStringLiteral("Page %1").arg(page + 1) : "");
+            const QString number = QString(29, ' ') + QStringLiteral("Page %1").arg(page + 1);
+            QCOMPARE(lines.filter("Page").value(0), paper ? number : QString());
             QCOMPARE(lines.constFirst(), page ? featureHeading : lines.constFirst());
+            const QList<double>& bottoms = featureBottoms[page];
             if (page + 1 < pages)
-                QVERIFY(featureBottoms[page].constLast() > 600 && featureBottoms[page].value(featureBottoms[page].size() - 2) <= 600);
+                QVERIFY(bottoms.constLast() > 600 && bottoms[bottoms.size() - 2] <= 600);
         }
         QCOMPARE(featureLines, features);
     }
@@ -201,7 +203,7 @@ private slots:
         const QStringList lines = recording.pageText(0);
         const QString blankCell(9, QLatin1Char(' '));
         checkLinesAreThere(lines, {QStringLiteral("  App 1/Run1 12345.67 1.5000   ") + blankCell.repeated(8),
-                                   QStringLiteral("  App 2/Run2 ") + blankCell.repeated(9) + QStringLiteral("-2.2500  "),
+                                   "  App 2/Run2 " + blankCell.repeated(9) + "-2.2500  ",
                                    QStringLiteral("  App 3/Run3"),
                                    QStringLiteral("     X3 = 0.0").leftJustified(28) + "Average of Appraiser 3",
                                    QStringLiteral("     R3 = 0.0").leftJustified(28) + "Range of Appraiser 3"});
@@ -311,7 +313,7 @@ private slots:
                          [&ended](int feature) { ended << feature; });
         QCOMPARE(printedSheets(paper), sheets + sheets);
         QCOMPARE(ended.size(), 2 * sheets.size());
-        QCOMPARE(ended.constLast(), sheets.constLast() == QLatin1String("Summary") ? 0 : sheets.constLast().right(1).toInt());
+        QCOMPARE(ended.constLast(), sheets.constLast().right(1).toInt());  // "Summary" is 0
     }
 
     // On a printer the job is one document, its sheets centred and 72 points down; the page

@@ -1,6 +1,7 @@
 // The Gage R&R study from end to end, as a user works it: the "RR" tool button, Import
-// with a CMM file of the reference manual's readings, the import window's Process, the
-// tree and the summary with their figures, and the summary printed.
+// with a CMM file of the reference manual's readings (Bore 1 at TOL 5, Bore 2 at TOL 20),
+// the import window's Process, the tree and the summary with their figures, and the
+// summary printed.
 #include "PdfPageReader.h"
 #include "ScriptedDialogs.h"
 #include "StudyBuilder.h"
@@ -59,12 +60,7 @@ private slots:
         QWidget* study = window.activeToolWindow();
         QCOMPARE(study->objectName(), QStringLiteral("frmRR"));
 
-        // The reference readings twice: at TOL 5 and, as "Bore 2", at TOL 20.
-        Study readings = referenceStudy();
-        readings.Features << readings.Features[0];
-        readings.Features[1].Name = QStringLiteral("Bore 2");
-        readings.Features[1].UpperTol = readings.Features[1].LowerTol = QStringLiteral("10");
-        answers.queueFileName(writeTestFile(folder, QStringLiteral("bores.csv"), cmmFileOf(readings)));
+        answers.queueFileName(testDataPath("gage-rr-reference-cmm.csv"));
         answers.queueModal([](QDialog* importWindow) {
             for (const auto& [box, text] : {std::pair{"txtSP_3", "R1"}, {"txtSP_2", "R2"}, {"txtSP_1", "R3"},
                                             {"txtSP_0", "R4 - C2"}})

@@ -235,16 +235,18 @@ private slots:
     void groupPicturesFollowExpandAndCollapse()
     {
         importStudy();
-        const auto shows = [this](const char* key, const char* picture) {
-            const QIcon expected(QStringLiteral(":/rrstudy/icons/%1.svg").arg(QLatin1String(picture)));
-            return node(QLatin1String(key))->icon(0).pixmap(16).toImage() == expected.pixmap(16).toImage();
-        };
-        QVERIFY(shows("Y", "yellow-closed") && shows("F5", "yellow-feature") && shows("F2", "red-feature"));
         node(QStringLiteral("Y"))->setExpanded(true);
         node(QStringLiteral("G"))->setExpanded(true);
-        QVERIFY(shows("Y", "yellow-open") && shows("G", "green-open") && shows("R", "red-closed"));
-        node(QStringLiteral("Y"))->setExpanded(false);
-        QVERIFY(shows("Y", "yellow-closed") && shows("F5", "yellow-feature"));
+        node(QStringLiteral("G"))->setExpanded(false);
+        QStringList pictures;
+        for (const char* key : {"G", "F1", "Y", "F5", "R", "F2"})
+            for (const char* picture : {"green-open", "green-closed", "green-feature", "yellow-open", "yellow-closed",
+                                        "yellow-feature", "red-open", "red-closed", "red-feature"})
+                if (node(key)->icon(0).pixmap(16).toImage()
+                    == QIcon(QStringLiteral(":/rrstudy/icons/%1.svg").arg(picture)).pixmap(16).toImage())
+                    pictures << picture;
+        QCOMPARE(pictures, (QStringList{"green-closed", "green-feature", "yellow-open", "yellow-feature", "red-closed",
+                                        "red-feature"}));
     }
 
     // Recalculate judges with the limits the lists show at that moment: the reference

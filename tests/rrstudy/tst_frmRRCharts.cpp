@@ -113,7 +113,7 @@ private slots:
         QFETCH(QByteArray, signature);
         QTemporaryDir folder;
         const QString older = writeTestFile(folder, written, "older page");
-        QVERIFY(::link(QFile::encodeName(older).constData(), QFile::encodeName(folder.filePath("hard")).constData()) == 0);
+        QVERIFY(::link(QFile::encodeName(older), QFile::encodeName(folder.filePath("hard"))) == 0);
         m_dialogs->queueFileName(folder.filePath(name));
         QTest::mouseClick(control<QPushButton>("cmdSave"), Qt::LeftButton);
         QFile file(folder.filePath(written));

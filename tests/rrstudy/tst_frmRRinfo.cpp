@@ -61,7 +61,8 @@ private slots:
             QVERIFY2(picker(dialog, name)->dateTime() >= before && picker(dialog, name)->dateTime() <= after, name);
         }
         for (const QLabel* label : dialog.findChildren<QLabel*>())
-            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), qPrintable(label->text()));
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->text()));
     }
 
     // Save keeps the dialog open and stores every box in its own field; Exit drops what

@@ -9,6 +9,14 @@ QString testDataPath(const QString& name)
     return QStringLiteral(QUORVEL_TEST_DATA "/") + name;
 }
 
+QByteArray testData(const QString& name)
+{
+    QFile file(testDataPath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(file.fileName()));
+    return file.readAll();
+}
+
 Study studyOfShape(int appraisers, int trials, int parts)
 {
     Study study;
@@ -77,26 +85,6 @@ Study referenceStudy()
 {
     return studyFromReadings(QStringLiteral("gage-rr-reference-3x3x10.csv"), QStringLiteral("2.5"),
                              QStringLiteral("2.5"));
-}
-
-QByteArray cmmFileOf(const Study& study)
-{
-    QStringList names{QStringLiteral("Run")}, upper{QString()}, lower{QString()};
-    for (const StudyFeature& feature : study.Features) {
-        names << feature.Name;
-        upper << feature.UpperTol;
-        lower << feature.LowerTol;
-    }
-    QStringList lines{names.join(u','), upper.join(u','), lower.join(u',')};
-    for (int a = 0; a < study.AppraiserCount; ++a)
-        for (int p = 0; p < study.PartCount; ++p)
-            for (int t = 0; t < study.TrialCount; ++t) {
-                QStringList cells{QString::number(lines.size() - 2)};
-                for (const StudyFeature& feature : study.Features)
-                    cells << feature.Readings[a][t][p];
-                lines << cells.join(u',');
-            }
-    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
 QByteArray placeNamedGrid(int lines, int columns)
