@@ -1,8 +1,7 @@
 #include "batch/ResultsCsv.h"
-#include "rrstudy/modRR.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include "StudyBuilder.h"
+
 #include <QTest>
 
 class tst_ResultsCsv : public QObject
@@ -34,53 +33,55 @@ private slots:
         QCOMPARE(ResultsCsv::field(text), field);
     }
 
+    // One row per feature in order; figures a failed feature never reached stay empty.
     void tableHasHeaderAndOneRowPerFeatureInOrder()
     {
         Study study;
-        study.Features.resize(2);
-        StudyFeature& first = study.Features[0];
-        first.Number = 1;
-        first.Name = QStringLiteral("Bore, \"A\"");
+        StudyFeature first = judgedFeature(1, "Bore, \"A\"", "Acceptable");
         first.UpperTol = QStringLiteral("0.0100");
         first.LowerTol = QStringLiteral(" 0.0100");
-        first.TOL = 0.02;
-        first.EV = 0.001;
-        first.AV = 0;
-        first.RR = 0.001;
-        first.PV = 0.0125;
-        first.PctEV = 5;
-        first.PctAV = 0;
-        first.PctRR = 5;
-        first.PctPV = 62.5;
+        int field = 0;
+        for (double* figure : {&first.TOL, &first.EV, &first.AV, &first.RR, &first.PV, &first.PctEV, &first.PctAV,
+                               &first.PctRR, &first.PctPV})
+            *figure = 0.125 * ++field;
         first.ComputedResults = 0x1ff;
-        first.Status = QStringLiteral("Acceptable");
-        StudyFeature& second = study.Features[1];
-        second.Number = 2;
-        second.Name = QStringLiteral("Slot");
-        second.UpperTol = QStringLiteral("0.005");
-        second.LowerTol = QStringLiteral("-0.005");
-        second.Problem = true;
+        StudyFeature second = judgedFeature(2, "Slot", "Caution", 0, true);
         second.ComputedResults = 1u << int(FeatureResult::TOL);  // a zero tolerance ends the calculation
-        second.Status = QStringLiteral("Caution");
-
+        study.Features = {first, second};
         QCOMPARE(ResultsCsv::table(study),
                  QByteArray("Number,Name,Upper,Lower,TOL,EV,AV,RR,PV,%EV,%AV,%RR,%PV,Status,Problem\r\n"
-                            "1,\"Bore, \"\"A\"\"\",0.0100,\" 0.0100\",0.02,0.001,0,0.001,0.0125,5,0,5,62.5,"
+                            "1,\"Bore, \"\"A\"\"\",0.0100,\" 0.0100\",0.125,0.25,0.375,0.5,0.625,0.75,0.875,1,1.125,"
                             "Acceptable,FALSE\r\n"
-                            "2,Slot,0.005,-0.005,0,,,,,,,,,Caution,TRUE\r\n"));
+                            "2,Slot,0.005,0.005,0,,,,,,,,,Caution,TRUE\r\n"));
     }
 
     void numbersKeepEveryDigitInTheCLocale()
     {
         QLocale::setDefault(QLocale(QLocale::German));
         Study study;
-        study.Features.resize(1);
-        study.Features[0].PctRR = 1.0 / 3.0;
+        study.Features = {judgedFeature(1, "Bore", "Acceptable", 1.0 / 3.0)};
         study.Features[0].ComputedResults = 0x1ff;
         const QList<QByteArray> fields = ResultsCsv::table(study).split('\n').at(1).split(',');
         QLocale::setDefault(QLocale::c());
         QCOMPARE(fields.at(11), QByteArray("0.3333333333333333"));
-        QCOMPARE(fields.at(11).toDouble(), 1.0 / 3.0);
+    }
+
+    // With the ANOVA options each row goes on with the reference example's figures at 5.15
+    // standard deviations; a feature whose readings cannot be analysed has them empty.
+    void anovaColumns()
+    {
+        Study study = referenceStudy();
+        study.Features << study.Features[0];
+        study.Features[1].Readings[0][0][0] = QStringLiteral("n/a");
+        const QList<QByteArray> lines = ResultsCsv::table(study, GageAnovaOptions{5.15, 0.05}).split('\n');
+        QVERIFY(lines.at(0).endsWith(",ANOVA %Contribution,ANOVA %Study Var,ANOVA %Tolerance,ANOVA ndc,Interaction p,"
+                                     "Interaction pooled\r"));
+        QStringList figures;
+        for (const QByteArray& field : lines.at(1).chopped(1).split(',').mid(15, 5))
+            figures << QString::number(field.toDouble(), 'f', 2);
+        QCOMPARE(figures, (QStringList{"7.76", "27.86", "31.14", "4.00", "0.97"}));
+        QVERIFY(lines.at(1).endsWith(",TRUE\r"));
+        QVERIFY(lines.at(2).endsWith(",,,,,,\r"));
     }
 };
 

@@ -5,8 +5,8 @@
 #include "rrstudy/modRR.h"
 
 #include "FileSizeLimit.h"
-#include "ImportTestFiles.h"
 #include "ScriptedDialogs.h"
+#include "StudyBuilder.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -31,8 +31,8 @@ void tst_ImportFaults::vanishedFileIsReportedAtProcess()
     theStudy() = Study();
     theStudy().Features.append(StudyFeature());
     theStudy().Features.first().Name = QStringLiteral("earlier");
-    ImportFileName() = ImportTestFiles::write(folder, QStringLiteral("measured.csv"),
-                                              ImportTestFiles::cmmFile(6, 45));
+    ImportFileName() = writeTestFile(folder, QStringLiteral("measured.csv"),
+                                     testData(QStringLiteral("gage-rr-reference-cmm.csv")));
     frmImport window(QStringLiteral("10"), QStringLiteral("30"));
     window.show();
     for (const auto& [box, text] : {std::pair{3, "R1"}, {2, "R2"}, {1, "R3"}, {0, "R4 - C2"}})

@@ -2,318 +2,226 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(ImportLayout)
-
 // The layout rules behind the import window's controls: which trial boxes take part,
 // the lists "Trials are in order" makes, reading block numbers and trial lists, and
 // the checks a layout must pass before Process.
-class tst_ImportLayout : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void enablesBoxesOfTheStudyShape();
-    void fillsTrialsInOrder_data();
-    void fillsTrialsInOrder();
-    void leavingOrderEmptiesEveryBox();
-    void keepsListsWhileNotInOrder();
-    void trialListCount_data();
-    void trialListCount();
-    void trialRowEntries_data();
-    void trialRowEntries();
-    void blockNumbers_data();
-    void blockNumbers();
-    void validation_data();
-    void validation();
-};
-
 namespace {
-
-using Lists = std::array<std::array<QString, maxParts>, maxAppraisers>;
-
-QStringList enabledBoxes(const ImportLayout& layout)
-{
-    QStringList boxes;
-    for (int appraiser = 0; appraiser < maxAppraisers; ++appraiser) {
-        for (int part = 0; part < maxParts; ++part) {
-            if (layout.trialBoxEnabled(appraiser, part))
-                boxes << QStringLiteral("%1/%2").arg(appraiser + 1).arg(part + 1);
-        }
-    }
-    return boxes;
-}
 
 // The lists of the enabled boxes, appraiser 1's parts first.
 QStringList enabledLists(const ImportLayout& layout)
 {
     QStringList lists;
-    for (int appraiser = 0; appraiser < maxAppraisers; ++appraiser) {
-        for (int part = 0; part < maxParts; ++part) {
+    for (int appraiser = 0; appraiser < maxAppraisers; ++appraiser)
+        for (int part = 0; part < maxParts; ++part)
             if (layout.trialBoxEnabled(appraiser, part))
                 lists << layout.trialLists[appraiser][part];
-        }
-    }
     return lists;
 }
 
-bool allEmpty(const Lists& lists)
+QStringList allLists(const ImportLayout& layout)
 {
-    for (const auto& appraiser : lists) {
-        for (const QString& list : appraiser) {
-            if (!list.isEmpty())
-                return false;
-        }
-    }
-    return true;
+    QStringList lists;
+    for (const auto& appraiser : layout.trialLists)
+        lists << QStringList(appraiser.begin(), appraiser.end());
+    return lists;
 }
-
-} // namespace
-
-void tst_ImportLayout::enablesBoxesOfTheStudyShape()
-{
-    ImportLayout layout = ImportLayout::startLayout();
-    layout.chooseParts(2);
-    layout.chooseAppraisers(true);
-    QCOMPARE(enabledBoxes(layout),
-             QStringList({"1/1", "1/2", "1/3", "1/4", "2/1", "2/2", "2/3", "2/4"}));
-    QVERIFY(!layout.blockEnabled(ImportLayout::RunInfo));
-    layout.runInfoInUse = true;
-    QVERIFY(layout.blockEnabled(ImportLayout::RunInfo));
-}
-
-void tst_ImportLayout::fillsTrialsInOrder_data()
-{
-    QTest::addColumn<bool>("twoAppraisers");
-    QTest::addColumn<int>("parts");
-    QTest::addColumn<int>("trials");
-    QTest::addColumn<QStringList>("lists");
-
-    QTest::newRow("2 appraisers, 3 parts, 3 trials")
-        << true << 3 << 3
-        << QStringList{"1,2,3", "4,5,6", "7,8,9", "10,11,12", "13,14,15", "16,17,18"};
-    QTest::newRow("3 appraisers, 2 parts, 2 trials")
-        << false << 2 << 2 << QStringList{"1,2", "3,4", "5,6", "7,8", "9,10", "11,12"};
-}
-
-void tst_ImportLayout::fillsTrialsInOrder()
-{
-    QFETCH(bool, twoAppraisers);
-    QFETCH(int, parts);
-    QFETCH(int, trials);
-    QFETCH(QStringList, lists);
-
-    ImportLayout layout = ImportLayout::startLayout();
-    layout.chooseAppraisers(twoAppraisers);
-    layout.chooseParts(parts - 2);
-    layout.chooseTrials(trials - 2);
-    QCOMPARE(enabledLists(layout), lists);
-    // Disabled boxes hold nothing and use no numbers.
-    QVERIFY(layout.trialLists[0][parts].isEmpty());
-    QVERIFY(layout.trialLists[2][0].isEmpty() == twoAppraisers);
-}
-
-void tst_ImportLayout::leavingOrderEmptiesEveryBox()
-{
-    ImportLayout layout = ImportLayout::startLayout();
-    layout.trialLists[2][9] = QStringLiteral("1,2,3");  // a disabled box
-    layout.setTrialsInOrder(false);
-    QVERIFY(allEmpty(layout.trialLists));
-}
-
-void tst_ImportLayout::keepsListsWhileNotInOrder()
-{
-    ImportLayout layout = ImportLayout::startLayout();
-    layout.setTrialsInOrder(false);
-    layout.trialLists[0][0] = QStringLiteral("3,1,2");
-    layout.chooseParts(8);
-    layout.chooseTrials(0);
-    layout.chooseAppraisers(true);
-    QCOMPARE(layout.trialLists[0][0], QStringLiteral("3,1,2"));
-    QVERIFY(layout.trialLists[0][1].isEmpty());
-}
-
-void tst_ImportLayout::trialListCount_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("count");
-
-    QTest::newRow("one number alone") << "5" << -1;
-    QTest::newRow("empty") << "" << -1;
-    QTest::newRow("comma at the very end adds no entry") << "1,2," << 2;
-    QTest::newRow("last entry not a number") << "1,2,x" << -1;
-    QTest::newRow("three rows") << "1,2,3" << 3;
-    QTest::newRow("blanks around entries") << " 1 , 2 " << 2;
-    QTest::newRow("empty entry inside") << "1,,2" << -1;
-    QTest::newRow("comma alone") << "," << -1;
-    QTest::newRow("row equal to the record count") << "1,48" << -1;
-    QTest::newRow("row below the record count") << "1,47" << 2;
-}
-
-void tst_ImportLayout::trialListCount()
-{
-    QFETCH(QString, text);
-    QFETCH(int, count);
-    QCOMPARE(TrialListCount(text, 48), count);
-}
-
-void tst_ImportLayout::trialRowEntries_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("entries");
-
-    QTest::newRow("three entries") << "1,2,3" << QStringList{"1", "2", "3"};
-    QTest::newRow("two entries: the third repeats the second") << "4,5"
-                                                               << QStringList{"4", "5", "5"};
-    QTest::newRow("no comma") << "7" << QStringList{"7", "", ""};
-    QTest::newRow("trimmed, fourth ignored") << " 1 , 2 ,3 ,9" << QStringList{"1", "2", "3"};
-    QTest::newRow("comma at the end") << "1,2," << QStringList{"1", "2", ""};
-}
-
-void tst_ImportLayout::trialRowEntries()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, entries);
-    const auto rows = TrialRowEntries(text);
-    QCOMPARE(QStringList(rows.begin(), rows.end()), entries);
-}
-
-void tst_ImportLayout::blockNumbers_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("number");
-    QTest::addColumn<QString>("firstRunRow");
-    QTest::addColumn<QString>("firstRunColumn");
-
-    QTest::newRow("as dropped") << "R12 - C3" << "12 - C3" << "12" << "3";
-    QTest::newRow("lower case, no blanks") << "r12-c3" << "12-c3" << "12" << "3";
-    QTest::newRow("surrounding blanks") << "  R7  " << "7" << "" << "";
-    QTest::newRow("no dash has no row") << "R12 C3" << "12 C3" << "" << "3";
-    QTest::newRow("dash first has no row") << "-5 C3" << "5 C3" << "" << "3";
-    QTest::newRow("empty") << "" << "" << "" << "";
-}
-
-void tst_ImportLayout::blockNumbers()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, number);
-    QFETCH(QString, firstRunRow);
-    QFETCH(QString, firstRunColumn);
-    QCOMPARE(BlockNumberText(text), number);
-    QCOMPARE(FirstRunRowText(text), firstRunRow);
-    QCOMPARE(FirstRunColumnText(text), firstRunColumn);
-}
-
-namespace {
 
 // A layout that passes every check against a grid of 48 lines and 20 columns: three
 // appraisers, five parts, three trials in order (rows 1 to 45 from line 4).
 ImportLayout validLayout()
 {
     ImportLayout layout = ImportLayout::startLayout();
-    layout.blocks[ImportLayout::FeatureName] = QStringLiteral("R1");
-    layout.blocks[ImportLayout::UpperTolerance] = QStringLiteral("R2");
-    layout.blocks[ImportLayout::LowerTolerance] = QStringLiteral("R3");
-    layout.blocks[ImportLayout::FirstRun] = QStringLiteral("R4 - C2");
-    layout.blocks[ImportLayout::RunInfo] = QStringLiteral("C1");
+    layout.blocks = {"R4 - C2", "R3", "R2", "R1", "C1"};
     return layout;
 }
 
-const char* const runInfoMessage = "Run Information block contains invalid data.";
-const char* const nameMessage = "Feature Name Row block contains invalid data.";
-const char* const upperMessage = "Upper tolerance Row block contains invalid data.";
-const char* const lowerMessage = "Lower tolerance Row block contains invalid data.";
-const char* const firstRunMessage = "First run row - col. block contains invalid data.";
-const char* const rowsMessage =
-    "There are not enough rows for the expected parts x runs x appraisers.";
-const char* const moreMessage =
-    "You have more trial locations than the expected parts x runs x appraisers.";
-const char* const lessMessage =
-    "You have less trial locations than the expected parts x runs x appraisers.";
-
 } // namespace
 
-void tst_ImportLayout::validation_data()
+class tst_ImportLayout : public QObject
 {
-    QTest::addColumn<ImportLayout>("layout");
-    QTest::addColumn<int>("recordCount");
-    QTest::addColumn<QString>("message");
+    Q_OBJECT
 
-    const ImportLayout valid = validLayout();
-    QTest::newRow("valid") << valid << 48 << QString();
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    ImportLayout layout = valid;
-    layout.runInfoInUse = true;
-    QTest::newRow("run information column in use and valid") << layout << 48 << QString();
-    layout.blocks[ImportLayout::RunInfo] = QStringLiteral("C21");
-    QTest::newRow("1: run information beyond the columns") << layout << 48 << runInfoMessage;
-    layout.runInfoInUse = false;
-    QTest::newRow("run information not in use is not checked") << layout << 48 << QString();
+    // Consecutive rows in the enabled boxes only, appraiser 1's parts first; disabled
+    // boxes hold nothing and use no numbers.
+    void fillsTrialsInOrder_data()
+    {
+        QTest::addColumn<bool>("twoAppraisers");
+        QTest::addColumn<int>("parts");
+        QTest::addColumn<int>("trials");
+        QTest::addColumn<QStringList>("lists");
+        QTest::newRow("2 appraisers, 3 parts, 3 trials")
+            << true << 3 << 3 << QStringList{"1,2,3", "4,5,6", "7,8,9", "10,11,12", "13,14,15", "16,17,18"};
+        QTest::newRow("3 appraisers, 2 parts, 2 trials")
+            << false << 2 << 2 << QStringList{"1,2", "3,4", "5,6", "7,8", "9,10", "11,12"};
+    }
 
-    layout = valid;
-    layout.runInfoInUse = true;
-    layout.blocks[ImportLayout::RunInfo].clear();
-    layout.blocks[ImportLayout::FeatureName] = QStringLiteral("Rx");
-    QTest::newRow("1 comes before 2") << layout << 48 << runInfoMessage;
+    void fillsTrialsInOrder()
+    {
+        QFETCH(bool, twoAppraisers);
+        QFETCH(int, parts);
+        QFETCH(int, trials);
+        QFETCH(QStringList, lists);
+        ImportLayout layout = ImportLayout::startLayout();
+        layout.chooseAppraisers(twoAppraisers);
+        layout.chooseParts(parts - 2);
+        layout.chooseTrials(trials - 2);
+        QCOMPARE(enabledLists(layout), lists);
+        QCOMPARE(allLists(layout).join(QString()), lists.join(QString()));
+    }
 
-    layout = valid;
-    layout.blocks[ImportLayout::FeatureName] = QStringLiteral("R49");
-    layout.blocks[ImportLayout::UpperTolerance].clear();
-    QTest::newRow("2: feature name row beyond the lines") << layout << 48 << nameMessage;
-    layout.blocks[ImportLayout::FeatureName] = QStringLiteral("R48");
-    QTest::newRow("3: upper tolerance row empty") << layout << 48 << upperMessage;
+    // Leaving order empties every box, the disabled ones too; out of order the lists stay.
+    void listsOutOfOrder()
+    {
+        ImportLayout layout = ImportLayout::startLayout();
+        layout.trialLists[2][9] = QStringLiteral("1,2,3");  // a disabled box
+        layout.setTrialsInOrder(false);
+        QCOMPARE(allLists(layout), QStringList(30, QString()));
+        layout.trialLists[0][0] = QStringLiteral("3,1,2");
+        layout.chooseParts(8);
+        layout.chooseTrials(0);
+        layout.chooseAppraisers(true);
+        QCOMPARE(allLists(layout).join(QString()), QStringLiteral("3,1,2"));
+    }
 
-    layout = valid;
-    layout.blocks[ImportLayout::LowerTolerance] = QStringLiteral("R");
-    layout.blocks[ImportLayout::FirstRun].clear();
-    QTest::newRow("4: lower tolerance row without number") << layout << 48 << lowerMessage;
-    layout.blocks[ImportLayout::LowerTolerance] = QStringLiteral("R3");
-    QTest::newRow("5: first run block empty") << layout << 48 << firstRunMessage;
-    layout.blocks[ImportLayout::FirstRun] = QStringLiteral("R4 C2");
-    QTest::newRow("5: first run block without dash") << layout << 48 << firstRunMessage;
-    layout.blocks[ImportLayout::FirstRun] = QStringLiteral("R4 - C21");
-    QTest::newRow("5: first run column beyond the columns") << layout << 48 << firstRunMessage;
-    layout.blocks[ImportLayout::FirstRun] = QStringLiteral("R49 - C2");
-    QTest::newRow("5: first run row beyond the lines") << layout << 48 << firstRunMessage;
-    layout.blocks[ImportLayout::FirstRun] = QStringLiteral("R4 - C20");
-    QTest::newRow("5: first run in the last column") << layout << 48 << QString();
+    void trialListCount_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("count");
+        QTest::newRow("one number alone") << "5" << -1;
+        QTest::newRow("empty") << "" << -1;
+        QTest::newRow("comma at the very end adds no entry") << "1,2," << 2;
+        QTest::newRow("last entry not a number") << "1,2,x" << -1;
+        QTest::newRow("three rows") << "1,2,3" << 3;
+        QTest::newRow("blanks around entries") << " 1 , 2 " << 2;
+        QTest::newRow("empty entry inside") << "1,,2" << -1;
+        QTest::newRow("comma alone") << "," << -1;
+        QTest::newRow("row equal to the record count") << "1,48" << -1;
+        QTest::newRow("row below the record count") << "1,47" << 2;
+    }
 
-    QTest::newRow("6: 3 appraisers x 5 parts x 3 trials need 48 lines")
-        << valid << 47 << rowsMessage;
+    void trialListCount()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, count);
+        QCOMPARE(TrialListCount(text, 48), count);
+    }
 
-    layout = valid;
-    layout.setTrialsInOrder(false);
-    layout.trialLists = valid.trialLists;
-    layout.trialLists[1][2] = QStringLiteral("5");
-    layout.trialLists[0][3] = QStringLiteral("x");
-    QTest::newRow("7: the first bad list by part, then appraiser")
-        << layout << 48 << "There is a problem with the Appraiser 2, Part 3 block.";
-    layout.trialLists[0][3] = valid.trialLists[0][3];
-    layout.trialLists[1][2] = QString();
-    QTest::newRow("7: an empty enabled box")
-        << layout << 48 << "There is a problem with the Appraiser 2, Part 3 block.";
+    void blockNumbers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("numbers");  // block number, first run row, first run column
+        QTest::newRow("as dropped") << "R12 - C3" << QStringList{"12 - C3", "12", "3"};
+        QTest::newRow("lower case, no blanks") << "r12-c3" << QStringList{"12-c3", "12", "3"};
+        QTest::newRow("surrounding blanks") << "  R7  " << QStringList{"7", "", ""};
+        QTest::newRow("no dash has no row") << "R12 C3" << QStringList{"12 C3", "", "3"};
+        QTest::newRow("dash first has no row") << "-5 C3" << QStringList{"5 C3", "", "3"};
+        QTest::newRow("empty") << "" << QStringList{"", "", ""};
+    }
 
-    layout = valid;
-    layout.trialLists[2][9] = QStringLiteral("x");
-    QTest::newRow("disabled boxes are not checked") << layout << 48 << QString();
-    layout.trialLists[1][0] = QStringLiteral("1,2,3,4");
-    QTest::newRow("8: more trial locations") << layout << 48 << moreMessage;
-    layout.trialLists[1][0] = QStringLiteral("1,2");
-    QTest::newRow("8: less trial locations") << layout << 48 << lessMessage;
+    void blockNumbers()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, numbers);
+        QCOMPARE((QStringList{BlockNumberText(text), FirstRunRowText(text), FirstRunColumnText(text)}), numbers);
+    }
 
-    layout = valid;
-    layout.chooseAppraisers(true);
-    layout.trialLists[2][0] = QStringLiteral("garbage");
-    QTest::newRow("two appraisers never check appraiser 3") << layout << 33 << QString();
-}
+    // A cell dropped on block box 0 gives its row and column, on box 4 its column, on the
+    // others its row.
+    void blockDropTexts()
+    {
+        QStringList texts;
+        for (int block = 0; block < ImportLayout::blockCount; ++block)
+            texts << BlockDropText(block, 12, 3);
+        QCOMPARE(texts, (QStringList{"R12 - C3", "R12", "R12", "R12", "C3"}));
+    }
 
-void tst_ImportLayout::validation()
-{
-    QFETCH(ImportLayout, layout);
-    QFETCH(int, recordCount);
-    QFETCH(QString, message);
-    QCOMPARE(ValidateImportLayout(layout, recordCount, 20).value_or(QString()), message);
-}
+    void validation_data()
+    {
+        QTest::addColumn<ImportLayout>("layout");
+        QTest::addColumn<int>("recordCount");
+        QTest::addColumn<QString>("message");
+
+        const QString runInfo = "Run Information block contains invalid data.";
+        const QString firstRun = "First run row - col. block contains invalid data.";
+        const ImportLayout valid = validLayout();
+        QTest::newRow("valid") << valid << 48 << QString();
+
+        ImportLayout layout = valid;
+        layout.runInfoInUse = true;
+        QTest::newRow("run information column in use and valid") << layout << 48 << QString();
+        layout.blocks[ImportLayout::RunInfo] = QStringLiteral("C21");
+        QTest::newRow("1: run information beyond the columns") << layout << 48 << runInfo;
+        layout.runInfoInUse = false;
+        QTest::newRow("run information not in use is not checked") << layout << 48 << QString();
+        layout = valid;
+        layout.runInfoInUse = true;
+        layout.blocks[ImportLayout::RunInfo].clear();
+        layout.blocks[ImportLayout::FeatureName] = QStringLiteral("Rx");
+        QTest::newRow("1 comes before 2") << layout << 48 << runInfo;
+
+        layout = valid;
+        layout.blocks[ImportLayout::FeatureName] = QStringLiteral("R49");
+        layout.blocks[ImportLayout::UpperTolerance].clear();
+        QTest::newRow("2: feature name row beyond the lines")
+            << layout << 48 << "Feature Name Row block contains invalid data.";
+        layout.blocks[ImportLayout::FeatureName] = QStringLiteral("R48");
+        QTest::newRow("3: upper tolerance row empty")
+            << layout << 48 << "Upper tolerance Row block contains invalid data.";
+        layout = valid;
+        layout.blocks[ImportLayout::LowerTolerance] = QStringLiteral("R");
+        layout.blocks[ImportLayout::FirstRun].clear();
+        QTest::newRow("4: lower tolerance row without number")
+            << layout << 48 << "Lower tolerance Row block contains invalid data.";
+        layout.blocks[ImportLayout::LowerTolerance] = QStringLiteral("R3");
+        QTest::newRow("5: first run block empty") << layout << 48 << firstRun;
+        for (const char* block : {"R4 C2", "R4 - C21", "R49 - C2"}) {
+            layout.blocks[ImportLayout::FirstRun] = QLatin1String(block);
+            QTest::addRow("5: first run block %s", block) << layout << 48 << firstRun;
+        }
+        layout.blocks[ImportLayout::FirstRun] = QStringLiteral("R4 - C20");
+        QTest::newRow("5: first run in the last column") << layout << 48 << QString();
+
+        QTest::newRow("6: 3 appraisers x 5 parts x 3 trials need 48 lines")
+            << valid << 47 << "There are not enough rows for the expected parts x runs x appraisers.";
+
+        layout = valid;
+        layout.trialsInOrder = false;
+        layout.trialLists[1][2] = QStringLiteral("5");
+        layout.trialLists[0][3] = QStringLiteral("x");
+        QTest::newRow("7: the first bad list by part, then appraiser")
+            << layout << 48 << "There is a problem with the Appraiser 2, Part 3 block.";
+        layout.trialLists[0][3] = valid.trialLists[0][3];
+        layout.trialLists[1][2] = QString();
+        QTest::newRow("7: an empty enabled box")
+            << layout << 48 << "There is a problem with the Appraiser 2, Part 3 block.";
+
+        layout = valid;
+        layout.trialLists[2][9] = QStringLiteral("x");
+        QTest::newRow("disabled boxes are not checked") << layout << 48 << QString();
+        layout.trialLists[1][0] = QStringLiteral("1,2,3,4");
+        QTest::newRow("8: more trial locations")
+            << layout << 48 << "You have more trial locations than the expected parts x runs x appraisers.";
+        layout.trialLists[1][0] = QStringLiteral("1,2");
+        QTest::newRow("8: less trial locations")
+            << layout << 48 << "You have less trial locations than the expected parts x runs x appraisers.";
+
+        layout = valid;
+        layout.chooseAppraisers(true);
+        layout.trialLists[2][0] = QStringLiteral("garbage");
+        QTest::newRow("two appraisers never check appraiser 3") << layout << 33 << QString();
+    }
+
+    void validation()
+    {
+        QFETCH(ImportLayout, layout);
+        QFETCH(int, recordCount);
+        QFETCH(QString, message);
+        QCOMPARE(ValidateImportLayout(layout, recordCount, 20).value_or(QString()), message);
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_ImportLayout)
 #include "tst_ImportLayout.moc"

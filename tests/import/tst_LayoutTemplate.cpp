@@ -1,31 +1,16 @@
 #include "import/ImportLayout.h"
 #include "import/LayoutTemplate.h"
 
+#include "StudyBuilder.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 // Layout template files: the 40-line format, writing and reading them back, and the
 // rules of applying one to a layout.
-class tst_LayoutTemplate : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void writesTheFortyLines();
-    void roundTripsALayoutOutOfOrder();
-    void inOrderRegeneratesTheLists();
-    void runInfoBlockOnlyWhenInUse();
-    void firstLineChoosesAppraisers_data();
-    void firstLineChoosesAppraisers();
-    void badLineKeepsWhatWasApplied_data();
-    void badLineKeepsWhatWasApplied();
-    void reportsFileErrors();
-
-private:
-    QTemporaryDir m_folder;
-};
-
 namespace {
 
 ImportLayout customLayout()
@@ -43,158 +28,110 @@ ImportLayout customLayout()
     return layout;
 }
 
-QStringList templateLines(const ImportLayout& layout)
-{
-    return LayoutTemplate::lines(layout);
-}
-
-bool sameLayout(const ImportLayout& a, const ImportLayout& b)
-{
-    return a.twoAppraisers == b.twoAppraisers && a.trialsInOrder == b.trialsInOrder
-           && a.partsIndex == b.partsIndex && a.trialsIndex == b.trialsIndex
-           && a.runInfoInUse == b.runInfoInUse && a.blocks == b.blocks
-           && a.trialLists == b.trialLists;
-}
-
 } // namespace
 
-void tst_LayoutTemplate::writesTheFortyLines()
+class tst_LayoutTemplate : public QObject
 {
-    const QString path = m_folder.filePath("custom.tpl");
-    QVERIFY(!LayoutTemplate::write(path, customLayout()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray content = file.readAll();
-    QCOMPARE(content.count("\r\n"), 40);
-    QVERIFY(content.endsWith("\r\n"));
-    QCOMPARE(content.count('\n'), 40);
-    QCOMPARE(content.left(content.indexOf("R5 - C3")),
-             QByteArray("True\r\n 0\r\n 1\r\n 0\r\n 1\r\nC1\r\n"));
-    const QList<QByteArray> lines = content.split('\n');
-    QCOMPARE(lines[6], QByteArray("R5 - C3\r"));
-    QCOMPARE(lines[9], QByteArray("R1\r"));
-    QCOMPARE(lines[10], QByteArray("2,1\r"));
-    QCOMPARE(lines[20], QByteArray("8,7\r"));
-    QCOMPARE(lines[39], QByteArray("kept though disabled\r"));
-}
+    Q_OBJECT
 
-void tst_LayoutTemplate::roundTripsALayoutOutOfOrder()
-{
-    const QString path = m_folder.filePath("roundtrip.tpl");
-    QVERIFY(!LayoutTemplate::write(path, customLayout()));
-    QStringList lines;
-    QVERIFY(!LayoutTemplate::read(path, lines));
-    QCOMPARE(lines.size(), LayoutTemplate::lineCount);
+    QTemporaryDir m_folder;
 
-    ImportLayout layout = ImportLayout::startLayout();
-    QVERIFY(!LayoutTemplate::apply(lines, layout));
-    QVERIFY(sameLayout(layout, customLayout()));
-}
+private slots:
+    // The 40 lines in their order, numbers with their leading blank, written in place of an
+    // older file whole (a link to the older file keeps its bytes), and read back alike.
+    void writesAndReadsTheFortyLines()
+    {
+        const QString path = writeTestFile(m_folder, "custom.tpl", "older");
+        QVERIFY(::link(QFile::encodeName(path), QFile::encodeName(m_folder.filePath("older"))) == 0);
+        QVERIFY(!LayoutTemplate::write(path, customLayout()));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray content = file.readAll();
+        QStringList expected{"True", " 0", " 1", " 0", " 1", "C1", "R5 - C3", "R3", "R2", "R1", "2,1", "4,3", "6,5"};
+        expected << QStringList(7, QString()) << "8,7" << "10,9" << "12,11" << QStringList(16, QString())
+                 << "kept though disabled";
+        QCOMPARE(content, (expected.join("\r\n") + "\r\n").toLatin1());
+        QFile older(m_folder.filePath("older"));
+        QVERIFY(older.open(QIODevice::ReadOnly));
+        QCOMPARE(older.readAll(), QByteArray("older"));
 
-void tst_LayoutTemplate::inOrderRegeneratesTheLists()
-{
-    ImportLayout saved = ImportLayout::startLayout();
-    saved.chooseParts(1);
-    QStringList lines = templateLines(saved);
-    lines[10] = QStringLiteral("99,98,97");  // what a hand-edited file might hold
+        QStringList lines;
+        QVERIFY(!LayoutTemplate::read(path, lines));
+        QCOMPARE(lines, expected);
+        ImportLayout layout = ImportLayout::startLayout();
+        QVERIFY(!LayoutTemplate::apply(lines, layout));
+        QCOMPARE(LayoutTemplate::lines(layout), expected);
+    }
 
-    ImportLayout layout = ImportLayout::startLayout();
-    layout.trialLists[0][0] = QStringLiteral("edited");
-    QVERIFY(!LayoutTemplate::apply(lines, layout));
-    QCOMPARE(layout.trialLists[0][0], QStringLiteral("1,2,3"));
-    QCOMPARE(layout.trialLists[2][2], QStringLiteral("25,26,27"));
-    QVERIFY(layout.trialLists[2][3].isEmpty());
-}
+    // With trials in order the lists are made again, whatever lines 11 to 40 hold; line 6
+    // counts only while the run information column is in use.
+    void appliesOnlyWhatTheLayoutUses()
+    {
+        ImportLayout saved = ImportLayout::startLayout();
+        saved.chooseParts(1);
+        saved.blocks[ImportLayout::RunInfo] = QStringLiteral("C7");
+        QStringList lines = LayoutTemplate::lines(saved);
+        lines[10] = QStringLiteral("99,98,97");
+        ImportLayout layout = ImportLayout::startLayout();
+        layout.trialLists[0][0] = QStringLiteral("edited");
+        layout.blocks[ImportLayout::RunInfo] = QStringLiteral("C9");
+        QVERIFY(!LayoutTemplate::apply(lines, layout));
+        QCOMPARE(layout.trialLists[0][0], QStringLiteral("1,2,3"));
+        QCOMPARE(layout.trialLists[2][2], QStringLiteral("25,26,27"));
+        QVERIFY(layout.trialLists[2][3].isEmpty());
+        QCOMPARE(layout.blocks[ImportLayout::RunInfo], QStringLiteral("C9"));
+    }
 
-void tst_LayoutTemplate::runInfoBlockOnlyWhenInUse()
-{
-    ImportLayout saved = customLayout();
-    saved.runInfoInUse = false;
-    ImportLayout layout = ImportLayout::startLayout();
-    layout.blocks[ImportLayout::RunInfo] = QStringLiteral("C9");
-    QVERIFY(!LayoutTemplate::apply(templateLines(saved), layout));
-    QCOMPARE(layout.blocks[ImportLayout::RunInfo], QStringLiteral("C9"));
-    QCOMPARE(layout.blocks[ImportLayout::FirstRun], QStringLiteral("R5 - C3"));
-}
+    // Line 1: "False" chooses three appraisers, any other truth value two; a line that does
+    // not fit its control ends the applying, and what came before it stays.
+    void linesAppliedInOrder_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<bool>("twoAppraisers");
+        QTest::addColumn<bool>("partsApplied");
+        const int mismatch = AppError::TypeMismatch;
+        const int invalid = AppError::InvalidPropertyValue;
+        QTest::newRow("False") << 1 << "False" << 0 << false << true;
+        QTest::newRow("letter case and blanks") << 1 << " true " << 0 << true << true;
+        QTest::newRow("zero") << 1 << "0" << 0 << false << true;
+        QTest::newRow("minus one") << 1 << "-1" << 0 << true << true;
+        QTest::newRow("appraisers not a truth value") << 1 << "Two" << mismatch << false << false;
+        QTest::newRow("trials in order not a number") << 2 << "yes" << mismatch << true << false;
+        QTest::newRow("parts position beyond the list") << 3 << " 9" << invalid << true << false;
+        QTest::newRow("parts position negative") << 3 << "-1" << invalid << true << false;
+        QTest::newRow("trials position beyond the list") << 4 << " 2" << invalid << true << true;
+        QTest::newRow("run information in use neither 0 nor 1") << 5 << " 2" << invalid << true << true;
+    }
 
-void tst_LayoutTemplate::firstLineChoosesAppraisers_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<bool>("two");
+    void linesAppliedInOrder()
+    {
+        QFETCH(int, line);
+        QFETCH(QString, text);
+        QFETCH(int, error);
+        QFETCH(bool, twoAppraisers);
+        QFETCH(bool, partsApplied);
+        QStringList lines = LayoutTemplate::lines(customLayout());
+        lines[line - 1] = text;
+        ImportLayout layout = ImportLayout::startLayout();
+        QCOMPARE(LayoutTemplate::apply(lines, layout).value_or(AppError(0)).number(), error);
+        QCOMPARE(layout.twoAppraisers, twoAppraisers);
+        QCOMPARE(layout.partsIndex == customLayout().partsIndex, partsApplied);
+        QCOMPARE(layout.blocks[ImportLayout::FirstRun].isEmpty(), error != 0);
+    }
 
-    QTest::newRow("True") << "True" << true;
-    QTest::newRow("False") << "False" << false;
-    QTest::newRow("letter case and blanks") << " true " << true;
-    QTest::newRow("zero") << "0" << false;
-    QTest::newRow("minus one") << "-1" << true;
-}
-
-void tst_LayoutTemplate::firstLineChoosesAppraisers()
-{
-    QFETCH(QString, line);
-    QFETCH(bool, two);
-    QStringList lines = templateLines(customLayout());
-    lines[0] = line;
-    ImportLayout layout = ImportLayout::startLayout();
-    layout.twoAppraisers = !two;
-    QVERIFY(!LayoutTemplate::apply(lines, layout));
-    QCOMPARE(layout.twoAppraisers, two);
-}
-
-void tst_LayoutTemplate::badLineKeepsWhatWasApplied_data()
-{
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<bool>("appraisersApplied");
-    QTest::addColumn<bool>("partsApplied");
-
-    QTest::newRow("appraisers not a truth value")
-        << 1 << "Two" << int(AppError::TypeMismatch) << false << false;
-    QTest::newRow("trials in order not a number")
-        << 2 << "yes" << int(AppError::TypeMismatch) << true << false;
-    QTest::newRow("parts position beyond the list")
-        << 3 << " 9" << int(AppError::InvalidPropertyValue) << true << false;
-    QTest::newRow("parts position negative")
-        << 3 << "-1" << int(AppError::InvalidPropertyValue) << true << false;
-    QTest::newRow("trials position beyond the list")
-        << 4 << " 2" << int(AppError::InvalidPropertyValue) << true << true;
-    QTest::newRow("run information in use neither 0 nor 1")
-        << 5 << " 2" << int(AppError::InvalidPropertyValue) << true << true;
-}
-
-void tst_LayoutTemplate::badLineKeepsWhatWasApplied()
-{
-    QFETCH(int, line);
-    QFETCH(QString, text);
-    QFETCH(int, number);
-    QFETCH(bool, appraisersApplied);
-    QFETCH(bool, partsApplied);
-
-    QStringList lines = templateLines(customLayout());
-    lines[line - 1] = text;
-    ImportLayout layout = ImportLayout::startLayout();
-    const auto error = LayoutTemplate::apply(lines, layout);
-    QVERIFY(error);
-    QCOMPARE(error->number(), number);
-    QCOMPARE(layout.twoAppraisers, appraisersApplied);
-    QCOMPARE(layout.partsIndex == customLayout().partsIndex, partsApplied);
-    QVERIFY(layout.blocks[ImportLayout::FirstRun].isEmpty());
-}
-
-void tst_LayoutTemplate::reportsFileErrors()
-{
-    QStringList lines{"left over"};
-    const auto missing = LayoutTemplate::read(m_folder.filePath("missing.tpl"), lines);
-    QVERIFY(missing);
-    QCOMPARE(missing->number(), int(AppError::FileNotFound));
-    QVERIFY(lines.isEmpty());
-
-    const auto noFolder = LayoutTemplate::write(m_folder.filePath("no folder/x.tpl"), customLayout());
-    QVERIFY(noFolder);
-    QCOMPARE(noFolder->number(), int(AppError::PathNotFound));
-    QVERIFY(LayoutTemplate::write(m_folder.path(), customLayout()));
-}
+    void reportsFileErrors()
+    {
+        QStringList lines{"left over"};
+        QCOMPARE(LayoutTemplate::read(m_folder.filePath("missing.tpl"), lines).value_or(AppError(0)).number(),
+                 int(AppError::FileNotFound));
+        QVERIFY(lines.isEmpty());
+        const auto noFolder = LayoutTemplate::write(m_folder.filePath("no folder/x.tpl"), customLayout());
+        QCOMPARE(noFolder.value_or(AppError(0)).number(), int(AppError::PathNotFound));
+        QVERIFY(LayoutTemplate::write(m_folder.path(), customLayout()));
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_LayoutTemplate)
 #include "tst_LayoutTemplate.moc"

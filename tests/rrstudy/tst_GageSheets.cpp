@@ -2,71 +2,60 @@
 #include "rrstudy/SheetPainter.h"
 #include "rrstudy/SheetRecording.h"
 #include "rrstudy/StudyInformation.h"
-#include "rrstudy/modRR.h"
 
-#include "PdfPageReader.h"
 #include "RecordingPrintTarget.h"
-#include "printing/PdfPrintTarget.h"
+#include "StudyBuilder.h"
 
-#include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
 
 const LimitTexts limits{QStringLiteral("10"), QStringLiteral("10 to 30"), QStringLiteral("30")};
+const QString featureHeading = QStringLiteral("  Feature Name                   % PV      % EV      % AV      % RR");
 
-StudyFeature feature(int number, const QString& status, double pctRR = 12.5)
-{
-    StudyFeature f;
-    f.Number = qint16(number);
-    f.Name = QStringLiteral("Feature %1").arg(number);
-    f.Status = status;
-    f.PctRR = pctRR;
-    f.UpperTol = QStringLiteral("0.005");
-    f.LowerTol = QStringLiteral("0.005");
-    return f;
-}
-
-// A study of `count` features whose verdicts cycle Acceptable, Caution, Unacceptable.
+// A study of `count` features "Feature n" whose verdicts cycle Acceptable, Caution,
+// Unacceptable, each at %R&R 12.5.
 Study studyOf(int count)
 {
-    static const QString verdicts[] = {QStringLiteral("Acceptable"), QStringLiteral("Caution"),
-                                       QStringLiteral("Unacceptable")};
-    Study study;
-    study.AppraiserCount = 3;
-    study.TrialCount = 3;
-    study.PartCount = 10;
+    static const char* const verdicts[] = {"Acceptable", "Caution", "Unacceptable"};
+    Study study = studyOfShape(3, 3, 10);
     for (int i = 1; i <= count; ++i)
-        study.Features.append(feature(i, verdicts[(i - 1) % 3]));
+        study.Features << judgedFeature(i, QStringLiteral("Feature %1").arg(i),
+                                        QLatin1String(verdicts[(i - 1) % 3]), 12.5);
     return study;
 }
 
-// The text from a 1-based character column on, as the sheet prints it.
-QString fromColumn(const QString& line, int column)
-{
-    return line.mid(column - 1);
-}
-
-// A line as the sheet prints it: each text from its 1-based character column, or
-// straight after the text before it when the line is already past that column.
-QString line(std::initializer_list<std::pair<int, QString>> items)
+// A line as the sheet prints it: each text from its 1-based character column.
+QString line(std::initializer_list<std::pair<int, const char*>> items)
 {
     QString text;
     for (const auto& [column, item] : items)
-        text = text.leftJustified(column - 1) + item;
+        text = text.leftJustified(column - 1) + QLatin1String(item);
     return text;
 }
 
-// The first line of every page: the sheet title or the repeated column heading.
-QStringList pageStarts(const SheetRecording& recording)
+bool isFeatureLine(const QString& text)
 {
-    QStringList starts;
-    for (int page = 0; page < recording.pageCount(); ++page) {
-        const QStringList lines = recording.pageText(page);
-        starts.append(lines.value(0).trimmed() + QLatin1Char('|')
-                      + lines.value(1).trimmed().section(QStringLiteral("  "), 0, 0));
+    return text.startsWith(QLatin1String("  Feature ")) && !text.contains(QLatin1String("Name"));
+}
+
+// Each printed sheet: "Summary", or the feature name of a data sheet.
+QStringList printedSheets(const SheetRecording& paper)
+{
+    QStringList sheets;
+    for (int page = 0; page < paper.pageCount(); ++page) {
+        const QStringList lines = paper.pageText(page);
+        sheets << (lines.value(0).contains(QLatin1String("Summary")) ? QStringLiteral("Summary")
+                                                                      : lines.value(1).mid(15, 9));
     }
-    return starts;
+    return sheets;
+}
+
+void checkLinesAreThere(const QStringList& lines, const QStringList& expected)
+{
+    for (const QString& expectedLine : expected)
+        QVERIFY2(lines.contains(expectedLine), qPrintable(expectedLine + "\n--- in ---\n" + lines.join('\n')));
 }
 
 } // namespace
@@ -76,473 +65,294 @@ class tst_GageSheets : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void readingCell_data();
-    void readingCell();
-    void notations_data();
-    void notations();
-    void summaryListsFeaturesByVerdictWithTheirPercentages();
-    void summaryCutsPercentagesToSixCharacters_data();
-    void summaryCutsPercentagesToSixCharacters();
-    void summaryHeaderPutsItemsAtTheirColumns();
-    void unsetDatesPrintBlankAndSetOnesInTheirFormats();
-    void summaryOnScreenHasNoPageNumbers();
-    void summaryOnPaperBreaksPagesAfter600Points();
-    void shortSummaryOnPaperNumbersItsOnlyPageAt600Points();
-    void dataSheetShowsAllNineRowsAndLinesOfATwoAppraiserStudy();
-    void dataSheetPrintsResultsAtTheirColumns();
-    void dataSheetLinesKeepClearOfText();
-    void dataSheetOfAFeatureOutsideTheStudyDrawsNothing();
-    void printJobPrintsSheetsInOrderForEveryCopy();
-    void selectedOnlyPrintsTheSelectedSheetPerCopy_data();
-    void selectedOnlyPrintsTheSelectedSheetPerCopy();
-    void printerPlacesTheSheetCentredAnd72PointsDown();
-    void printJobMakesOneDocumentForAllCopies();
-    void printJobThatDrawsNothingMakesNoDocument();
-    void printJobCountsItsPagesAndCanBeCancelled();
-    void sheetsGoIntoARealPdfAsPages();
-};
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-void tst_GageSheets::initTestCase()
-{
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-}
-
-void tst_GageSheets::readingCell_data()
-{
-    QTest::addColumn<QString>("cell");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("cut to eight characters") << "12345.6789" << "12345.67 ";
-    QTest::newRow("four decimals forced") << "1.5" << "1.5000   ";
-    QTest::newRow("negative deviation") << "-0.0125" << "-0.0125  ";
-    QTest::newRow("blanks around a number") << " 2 " << "2.0000   ";
-    QTest::newRow("empty cell") << "" << "         ";
-    QTest::newRow("text cell") << "n/a" << "         ";
-    QTest::newRow("decimal comma is not a file number") << "1,5" << "         ";
-}
-
-void tst_GageSheets::readingCell()
-{
-    QFETCH(QString, cell);
-    QFETCH(QString, expected);
-    QCOMPARE(FormatReadingCell(cell), expected);
-}
-
-void tst_GageSheets::notations_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("F2 rounds") << SheetFormat::F2(123.456) << "123.46";
-    QTest::newRow("F2 cuts") << SheetFormat::F2(1234.567) << "1234.5";
-    QTest::newRow("F4 optional digits") << SheetFormat::F4(0.01) << "0.01";
-    QTest::newRow("F4 rounds") << SheetFormat::F4(0.123456) << "0.1235";
-    QTest::newRow("F4 cuts to six") << SheetFormat::F4(1234.5678) << "1234.5";
-    QTest::newRow("F4 of a numeric cell") << SheetFormat::F4(QStringLiteral("0.0050")) << "0.005";
-    QTest::newRow("F4 of a text cell") << SheetFormat::F4(QStringLiteral("upper tol")) << "upper ";
-    QTest::newRow("FP keeps its blanks") << SheetFormat::FP(5) << "5.00  ";
-    QTest::newRow("F9") << SheetFormat::F9(1234.56789) << "1234.5679";
-    QTest::newRow("FK is not cut") << SheetFormat::FK(1234.567) << "1234.57";
-    QTest::newRow("N") << SheetFormat::N(3) << "3";
-    QTest::newRow("T") << SheetFormat::T(QStringLiteral("  Bore 1 ")) << "Bore 1";
-}
-
-void tst_GageSheets::notations()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(text, expected);
-}
-
-void tst_GageSheets::summaryListsFeaturesByVerdictWithTheirPercentages()
-{
-    Study study = studyOf(6);
-    study.Features[4].Status.clear();  // never given a verdict
-    study.Features[0].PctPV = 1.5;
-    study.Features[0].PctEV = 2.25;
-    study.Features[0].PctAV = 0;
-    SheetRecording recording;
-    PrintSummarySheet(recording, study, StudyInformation(), limits);
-
-    QStringList featureLines;
-    for (const QString& line : recording.pageText(0))
-        if (line.startsWith(QLatin1String("  Feature ")) && !line.contains(QLatin1String("Name")))
-            featureLines.append(line);
-    QCOMPARE(featureLines.size(), 5);
-    const QStringList order = {QStringLiteral("Feature 1"), QStringLiteral("Feature 4"),
-                               QStringLiteral("Feature 2"), QStringLiteral("Feature 3"),
-                               QStringLiteral("Feature 6")};
-    for (int i = 0; i < order.size(); ++i)
-        QCOMPARE(featureLines[i].mid(2, 28).trimmed(), order[i]);
-    QCOMPARE(fromColumn(featureLines[0], 34), QStringLiteral("1.50      2.25      0.00      12.50"));
-    const QStringList lines = recording.pageText(0);
-    QVERIFY(lines.contains(QStringLiteral("  Feature Name                   % PV      % EV      % AV      % RR")));
-}
-
-void tst_GageSheets::summaryCutsPercentagesToSixCharacters_data()
-{
-    QTest::addColumn<double>("pctRR");
-    QTest::addColumn<QString>("printed");
-    QTest::newRow("three integer digits") << 123.456 << "123.46";
-    QTest::newRow("four integer digits") << 1234.567 << "1234.5";
-    QTest::newRow("small") << 0.004 << "0.00";
-}
-
-void tst_GageSheets::summaryCutsPercentagesToSixCharacters()
-{
-    QFETCH(double, pctRR);
-    QFETCH(QString, printed);
-    Study study;
-    study.Features.append(feature(1, QStringLiteral("Unacceptable"), pctRR));
-    SheetRecording recording;
-    PrintSummarySheet(recording, study, StudyInformation(), limits);
-    const QStringList lines = recording.pageText(0);
-    QCOMPARE(fromColumn(lines.constLast(), 64), printed);
-}
-
-void tst_GageSheets::summaryHeaderPutsItemsAtTheirColumns()
-{
-    Study study = studyOf(7);
-    study.AcceptableCount = 3;
-    study.CautionCount = 2;
-    study.UnacceptableCount = 2;
-    StudyInformation information;
-    information.StudyTitle = QStringLiteral("Housing study");
-    information.PartName = QStringLiteral("  Housing  ");
-    information.PartNumber = QStringLiteral("PN-7");
-    information.GageName = QStringLiteral("CMM 2");
-    information.GageNumber = QStringLiteral("G-12");
-    information.Temperature = QStringLiteral("20-21 C");
-    information.AppraiserName = {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")};
-    SheetRecording recording;
-    PrintSummarySheet(recording, study, information, limits);
-    const QStringList lines = recording.pageText(0);
-
-    QCOMPARE(lines[0], QStringLiteral("        Gage Repeatability And Reproducibility Summary"));
-    QVERIFY(lines.contains(QStringLiteral("        Title: Housing study")));
-    const QStringList expected = {
-        line({{1, QStringLiteral("    Part Name: Housing")}, {45, QStringLiteral("Appraisers : 3")}}),
-        line({{1, QStringLiteral("  Part Number: PN-7")}, {30, QStringLiteral("Trials: 3")},
-              {45, QStringLiteral("Appraiser 1: Ann")}}),
-        line({{1, QStringLiteral("    Gage Name: CMM 2")}, {30, QStringLiteral(" Parts: 10")},
-              {45, QStringLiteral("Appraiser 2: Bob")}}),
-        line({{1, QStringLiteral("  Gage Number: G-12")}, {30, QStringLiteral("  Temp: 20-21 C")},
-              {45, QStringLiteral("Appraiser 3: Cy")}}),
-        QStringLiteral("     Features: 7"),
-        line({{1, QStringLiteral("           In: 3")}, {21, QStringLiteral(" Tolerance: 0 to 10")},
-              {45, QStringLiteral("   Run Date: ")}}),
-        line({{1, QStringLiteral("      Caution: 2")}, {21, QStringLiteral(" Tolerance: 10 to 30")},
-              {45, QStringLiteral("      Start: ")}}),
-        line({{1, QStringLiteral("          Out: 2")}, {21, QStringLiteral(" Tolerance: 30 to 100")},
-              {45, QStringLiteral("        End: ")}}),
-    };
-    for (const QString& expectedLine : expected)
-        QVERIFY2(lines.contains(expectedLine), qPrintable(expectedLine + QLatin1Char('\n') + lines.join(QLatin1Char('\n'))));
-}
-
-void tst_GageSheets::unsetDatesPrintBlankAndSetOnesInTheirFormats()
-{
-    StudyInformation information;
-    information.RunDate = QDateTime(QDate(2026, 12, 6), QTime(0, 0));
-    information.EndTime = QDateTime(QDate(2026, 12, 6), QTime(16, 5));
-    SheetRecording recording;
-    PrintSummarySheet(recording, studyOf(1), information, limits);
-    const QStringList lines = recording.pageText(0);
-    QVERIFY(lines.contains(line({{1, QStringLiteral("           In: 0")}, {21, QStringLiteral(" Tolerance: 0 to 10")},
-                                 {45, QStringLiteral("   Run Date: 06-Dec-26")}})));
-    QVERIFY(lines.contains(line({{1, QStringLiteral("      Caution: 0")}, {21, QStringLiteral(" Tolerance: 10 to 30")},
-                                 {45, QStringLiteral("      Start: ")}})));
-    QVERIFY(lines.contains(line({{1, QStringLiteral("          Out: 0")}, {21, QStringLiteral(" Tolerance: 30 to 100")},
-                                 {45, QStringLiteral("        End: 04:05 PM")}})));
-}
-
-void tst_GageSheets::summaryOnScreenHasNoPageNumbers()
-{
-    SheetRecording screen;
-    PrintSummarySheet(screen, studyOf(300), StudyInformation(), limits);
-    QCOMPARE(screen.pageCount(), 1);
-    for (const QString& line : screen.pageText(0))
-        QVERIFY(!line.contains(QLatin1String("Page")));
-}
-
-void tst_GageSheets::summaryOnPaperBreaksPagesAfter600Points()
-{
-    SheetRecording paper(true);
-    PrintSummarySheet(paper, studyOf(100), StudyInformation(), limits);
-    QVERIFY(paper.pageCount() >= 2);
-
-    int featureLines = 0;
-    for (int page = 0; page < paper.pageCount(); ++page) {
-        const QStringList lines = paper.pageText(page);
-        QCOMPARE(lines.constLast(), QStringLiteral("%1Page %2").arg(QString(29, QLatin1Char(' '))).arg(page + 1));
-        if (page > 0)
-            QCOMPARE(lines.constFirst(), QStringLiteral("  Feature Name                   % PV      % EV      % AV      % RR"));
-        for (const QString& line : lines)
-            if (line.startsWith(QLatin1String("  Feature ")) && !line.contains(QLatin1String("Name")))
-                ++featureLines;
+    void notations_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("cell cut to eight characters") << FormatReadingCell("12345.6789") << "12345.67 ";
+        QTest::newRow("cell four decimals forced") << FormatReadingCell("1.5") << "1.5000   ";
+        QTest::newRow("cell negative") << FormatReadingCell("-0.0125") << "-0.0125  ";
+        QTest::newRow("cell blanks around a number") << FormatReadingCell(" 2 ") << "2.0000   ";
+        QTest::newRow("cell empty") << FormatReadingCell("") << "         ";
+        QTest::newRow("cell text") << FormatReadingCell("n/a") << "         ";
+        QTest::newRow("cell decimal comma is no number") << FormatReadingCell("1,5") << "         ";
+        QTest::newRow("F2 rounds") << SheetFormat::F2(123.456) << "123.46";
+        QTest::newRow("F2 cuts") << SheetFormat::F2(1234.567) << "1234.5";
+        QTest::newRow("F4 optional digits") << SheetFormat::F4(0.01) << "0.01";
+        QTest::newRow("F4 rounds") << SheetFormat::F4(0.123456) << "0.1235";
+        QTest::newRow("F4 cuts to six") << SheetFormat::F4(1234.5678) << "1234.5";
+        QTest::newRow("F4 of a numeric cell") << SheetFormat::F4(QStringLiteral("0.0050")) << "0.005";
+        QTest::newRow("F4 of a text cell") << SheetFormat::F4(QStringLiteral("upper tol")) << "upper ";
+        QTest::newRow("FP keeps its blanks") << SheetFormat::FP(5) << "5.00  ";
+        QTest::newRow("F9") << SheetFormat::F9(1234.56789) << "1234.5679";
+        QTest::newRow("FK is not cut") << SheetFormat::FK(1234.567) << "1234.57";
+        QTest::newRow("N") << SheetFormat::N(3) << "3";
+        QTest::newRow("T") << SheetFormat::T(QStringLiteral("  Bore 1 ")) << "Bore 1";
     }
-    QCOMPARE(featureLines, 100);
 
-    // A page ends with the first feature line below 600 points, never before.
-    for (const SheetRecording::TextLine& line : paper.textLines()) {
-        if (!line.text.startsWith(QLatin1String("  Feature ")) || line.text.contains(QLatin1String("Name")))
-            continue;
-        const double bottom = line.y + SheetFontMetrics::of(SheetFont::body()).height;
-        const bool lastOnPage = [&] {
-            for (const SheetRecording::TextLine& other : paper.textLines())
-                if (other.page == line.page && other.y > line.y && other.text.startsWith(QLatin1String("  Feature ")))
-                    return false;
-            return true;
-        }();
-        if (line.page + 1 < paper.pageCount())
-            QCOMPARE(bottom > 600, lastOnPage);
+    void notations()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(text, expected);
     }
-}
 
-void tst_GageSheets::shortSummaryOnPaperNumbersItsOnlyPageAt600Points()
-{
-    SheetRecording paper(true);
-    PrintSummarySheet(paper, studyOf(3), StudyInformation(), limits);
-    QCOMPARE(paper.pageCount(), 1);
-    const QList<SheetRecording::TextLine> lines = paper.textLines();
-    QCOMPARE(lines.constLast().text.trimmed(), QStringLiteral("Page 1"));
-    QCOMPARE(lines.constLast().y, 600 + SheetFontMetrics::of(SheetFont::body()).height);
-}
+    // The header's items at their columns, unset dates blank, and one line per feature
+    // with a verdict, Acceptable first, with its four percentages in their columns.
+    void summary()
+    {
+        Study study = studyOf(7);
+        study.Features[4].Status.clear();  // never given a verdict: no line
+        study.Features[0].PctPV = 1.5;
+        study.Features[0].PctEV = 2.25;
+        study.AcceptableCount = 3;
+        study.CautionCount = 2;
+        study.UnacceptableCount = 2;
+        StudyInformation information;
+        information.StudyTitle = QStringLiteral("Housing study");
+        information.PartName = QStringLiteral("  Housing  ");
+        information.PartNumber = QStringLiteral("PN-7");
+        information.GageName = QStringLiteral("CMM 2");
+        information.GageNumber = QStringLiteral("G-12");
+        information.Temperature = QStringLiteral("20-21 C");
+        information.AppraiserName = {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")};
+        information.RunDate = QDateTime(QDate(2026, 12, 6), QTime(0, 0));
+        information.EndTime = QDateTime(QDate(2026, 12, 6), QTime(16, 5));
+        SheetRecording recording;
+        PrintSummarySheet(recording, study, information, limits);
+        const QStringList lines = recording.pageText(0);
 
-void tst_GageSheets::dataSheetShowsAllNineRowsAndLinesOfATwoAppraiserStudy()
-{
-    Study study = studyOf(1);
-    study.AppraiserCount = 2;
-    study.TrialCount = 2;
-    StudyFeature& f = study.Features[0];
-    f.Readings[0][0][0] = QStringLiteral("12345.6789");
-    f.Readings[0][0][1] = QStringLiteral("1.5");
-    f.Readings[1][1][9] = QStringLiteral("-2.25");
-    SheetRecording recording;
-    PrintDataSheet(recording, study, StudyInformation(), 1);
-    const QStringList lines = recording.pageText(0);
-
-    const QString blankCell(9, QLatin1Char(' '));
-    QVERIFY(lines.contains(QStringLiteral("  App 1/Run1 12345.67 1.5000   ") + blankCell.repeated(8)));
-    QVERIFY(lines.contains(QStringLiteral("  App 2/Run2 ") + blankCell.repeated(9) + QStringLiteral("-2.2500  ")));
-    for (const QString& label : {QStringLiteral("  App 3/Run1"), QStringLiteral("  App 3/Run2"),
-                                 QStringLiteral("  App 3/Run3")})
-        QVERIFY2(lines.contains(label), qPrintable(label));
-    int rows = 0;
-    for (const QString& line : lines)
-        rows += line.startsWith(QLatin1String("  App ")) ? 1 : 0;
-    QCOMPARE(rows, 9);
-    // Tab(2) puts the label in column 2, Tab(29) the description in column 29.
-    QVERIFY(lines.contains(QStringLiteral("     X3 = 0.0").leftJustified(28) + QStringLiteral("Average of Appraiser 3")));
-    QVERIFY(lines.contains(QStringLiteral("     R3 = 0.0").leftJustified(28) + QStringLiteral("Range of Appraiser 3")));
-}
-
-void tst_GageSheets::dataSheetPrintsResultsAtTheirColumns()
-{
-    Study study = studyOf(2);
-    StudyFeature& f = study.Features[1];
-    f.Name = QStringLiteral("Bore diameter with a very long name indeed");
-    f.EV = 0.0012345;
-    f.RBar = 0.0021;
-    f.K1 = 3.0469;
-    f.TOL = 0.01;
-    f.PctRR = 12.345;
-    f.XDiff = 0.25;
-    SheetRecording recording;
-    PrintDataSheet(recording, study, StudyInformation(), 2);
-    const QStringList lines = recording.pageText(0);
-
-    QCOMPARE(lines[0], QStringLiteral("        Gage Repeatability And Reproducibility Data Sheet"));
-    const QStringList expected = {
-        line({{1, QStringLiteral(" Feature Name: Bore diameter with a very lo")}, {45, QStringLiteral("   Run Date: ")}}),
-        line({{2, QStringLiteral("  EV = 0.0012")}, {16, QStringLiteral("          R x K1")},
-              {47, QStringLiteral("    R = 0.0021")}, {63, QStringLiteral("K1 = 3.05")}}),
-        line({{2, QStringLiteral(" TOL = 0.01")}, {16, QStringLiteral("       Upper - Lower")},
-              {47, QStringLiteral("Upper = 0.005")}}),
-        line({{47, QStringLiteral("Lower = 0.005")}}),
-        line({{2, QStringLiteral("%R&R = 12.35  ")}, {16, QStringLiteral("       100 x (R&R/TOL)")},
-              {47, QStringLiteral("K1,K2,K3 = 5.15/d2")}}),
-        line({{2, QStringLiteral(" Xdiff = 0.25")}, {29, QStringLiteral("Max(X1, X2, X3) - Min(X1, X2, X3)")}}),
-    };
-    for (const QString& expectedLine : expected)
-        QVERIFY2(lines.contains(expectedLine), qPrintable(expectedLine + QLatin1Char('\n') + lines.join(QLatin1Char('\n'))));
-    QVERIFY(lines.contains(QStringLiteral("                 1        2        3        4        5        6"
-                                          "        7        8        9        10    ")));
-}
-
-// No rule strikes through a line of text, and every column line stands at least one
-// point clear of the characters beside it.
-void tst_GageSheets::dataSheetLinesKeepClearOfText()
-{
-    Study study = studyOf(1);
-    for (int a = 0; a < 3; ++a)
-        for (int t = 0; t < 3; ++t)
-            for (int p = 0; p < 10; ++p)
-                study.Features[0].Readings[a][t][p] = QStringLiteral("1234.5678");
-    SheetRecording recording;
-    PrintDataSheet(recording, study, StudyInformation(), 1);
-
-    QList<double> rules;
-    QList<QLineF> verticals;
-    for (const SheetRecording::LineItem& item : recording.lines()) {
-        if (item.line.dy() == 0)
-            rules.append(item.line.y1());
-        else
-            verticals.append(item.line);
+        QCOMPARE(lines[0], QStringLiteral("        Gage Repeatability And Reproducibility Summary"));
+        checkLinesAreThere(lines, {
+            line({{1, "        Title: Housing study"}}),
+            line({{1, "    Part Name: Housing"}, {45, "Appraisers : 3"}}),
+            line({{1, "  Part Number: PN-7"}, {30, "Trials: 3"}, {45, "Appraiser 1: Ann"}}),
+            line({{1, "    Gage Name: CMM 2"}, {30, " Parts: 10"}, {45, "Appraiser 2: Bob"}}),
+            line({{1, "  Gage Number: G-12"}, {30, "  Temp: 20-21 C"}, {45, "Appraiser 3: Cy"}}),
+            line({{1, "     Features: 7"}}),
+            line({{1, "           In: 3"}, {21, " Tolerance: 0 to 10"}, {45, "   Run Date: 06-Dec-26"}}),
+            line({{1, "      Caution: 2"}, {21, " Tolerance: 10 to 30"}, {45, "      Start: "}}),
+            line({{1, "          Out: 2"}, {21, " Tolerance: 30 to 100"}, {45, "        End: 04:05 PM"}}),
+            featureHeading,
+        });
+        QStringList featureLines = lines.filter(QRegularExpression(QStringLiteral("^  Feature \\d")));
+        QCOMPARE(featureLines.size(), 6);
+        QCOMPARE(featureLines[0], line({{3, "Feature 1"}, {34, "1.50"}, {44, "2.25"}, {54, "0.00"}, {64, "12.50"}}));
+        for (const auto& [i, name] : {std::pair{1, "Feature 4"}, {2, "Feature 7"}, {3, "Feature 2"}, {4, "Feature 3"}})
+            QCOMPARE(featureLines[i].mid(2, 9), QLatin1String(name));
     }
-    QCOMPARE(rules.size(), 15);
-    QCOMPARE(verticals.size(), 2 + 2 + 10 + 1);
-    for (const SheetRecording::TextItem& item : recording.texts()) {
-        const SheetFontMetrics& metrics = SheetFontMetrics::of(recording.fonts().at(item.font));
-        // The glyphs of a line stand between its cap height and its base line.
-        const double glyphTop = item.topLeft.y() + metrics.ascent * 0.3;
-        const double baseLine = item.topLeft.y() + metrics.ascent;
-        for (double y : rules)
-            QVERIFY2(y <= glyphTop || y >= baseLine, qPrintable(item.text));
-        for (const QLineF& line : verticals) {
-            if (line.y1() >= baseLine || line.y2() <= glyphTop)
-                continue;
-            for (qsizetype i = 0; i < item.text.size(); ++i) {
-                const double left = item.topLeft.x() + i * metrics.blankWidth;
-                QVERIFY2(item.text.at(i).isSpace() || line.x1() <= left - 1 || line.x1() >= left + metrics.blankWidth + 1,
-                         qPrintable(QStringLiteral("%1 at %2").arg(item.text).arg(line.x1())));
+
+    // On screen the summary is one page without numbers; on paper a page ends with the first
+    // feature line below 600 points and its number, and the next repeats the heading.
+    void summaryPages_data()
+    {
+        QTest::addColumn<bool>("paper");
+        QTest::addColumn<int>("features");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("screen") << false << 300 << 1;
+        QTest::newRow("paper, one page") << true << 3 << 1;
+        QTest::newRow("paper, several pages") << true << 100 << 2;
+    }
+
+    void summaryPages()
+    {
+        QFETCH(bool, paper);
+        QFETCH(int, features);
+        QFETCH(int, pages);
+        SheetRecording recording(paper);
+        PrintSummarySheet(recording, studyOf(features), StudyInformation(), limits);
+        QCOMPARE(recording.pageCount(), pages);
+        const double lineHeight = SheetFontMetrics::of(SheetFont::body()).height;
+        QList<QList<double>> featureBottoms(pages);
+        double lastNumber = 0;  // a short last page numbers itself at 600 points
+        for (const SheetRecording::TextLine& textLine : recording.textLines()) {
+            if (isFeatureLine(textLine.text))
+                featureBottoms[textLine.page] << textLine.y + lineHeight;
+            else if (textLine.text.contains("Page") && textLine.page + 1 == pages)
+                lastNumber = textLine.y;
+        }
+        QCOMPARE(lastNumber, paper ? 600 + lineHeight : 0);
+        int featureLines = 0;
+        for (int page = 0; page < pages; ++page) {
+            const QStringList lines = recording.pageText(page);
+            featureLines += int(featureBottoms[page].size());
+            const QString number = QString(29, ' ') + QStringLiteral("Page %1").arg(page + 1);
+            QCOMPARE(lines.filter("Page").value(0), paper ? number : QString());
+            QCOMPARE(lines.constFirst(), page ? featureHeading : lines.constFirst());
+            const QList<double>& bottoms = featureBottoms[page];
+            if (page + 1 < pages)
+                QVERIFY(bottoms.constLast() > 600 && bottoms[bottoms.size() - 2] <= 600);
+        }
+        QCOMPARE(featureLines, features);
+    }
+
+    // Rows of every appraiser and trial, readings in 9-character cells after Tab(14).
+    void dataSheetReadings()
+    {
+        Study study = studyOf(1);
+        study.AppraiserCount = 2;
+        study.TrialCount = 2;
+        StudyFeature& f = study.Features[0];
+        f.Readings[0][0][0] = QStringLiteral("12345.6789");
+        f.Readings[0][0][1] = QStringLiteral("1.5");
+        f.Readings[1][1][9] = QStringLiteral("-2.25");
+        SheetRecording recording;
+        PrintDataSheet(recording, study, StudyInformation(), 1);
+        const QStringList lines = recording.pageText(0);
+        const QString blankCell(9, QLatin1Char(' '));
+        checkLinesAreThere(lines, {QStringLiteral("  App 1/Run1 12345.67 1.5000   ") + blankCell.repeated(8),
+                                   "  App 2/Run2 " + blankCell.repeated(9) + "-2.2500  ",
+                                   QStringLiteral("  App 3/Run3"),
+                                   QStringLiteral("     X3 = 0.0").leftJustified(28) + "Average of Appraiser 3",
+                                   QStringLiteral("     R3 = 0.0").leftJustified(28) + "Range of Appraiser 3"});
+        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^  App \\d/Run\\d"))).size(), 9);
+    }
+
+    void dataSheetResults()
+    {
+        Study study = studyOf(2);
+        StudyFeature& f = study.Features[1];
+        f.Name = QStringLiteral("Bore diameter with a very long name indeed");
+        f.EV = 0.0012345;
+        f.RBar = 0.0021;
+        f.K1 = 3.0469;
+        f.TOL = 0.01;
+        f.PctRR = 12.345;
+        f.XDiff = 0.25;
+        SheetRecording recording;
+        PrintDataSheet(recording, study, StudyInformation(), 2);
+        const QStringList lines = recording.pageText(0);
+        QCOMPARE(lines[0], QStringLiteral("        Gage Repeatability And Reproducibility Data Sheet"));
+        checkLinesAreThere(lines, {
+            line({{1, " Feature Name: Bore diameter with a very lo"}, {45, "   Run Date: "}}),
+            line({{2, "  EV = 0.0012"}, {16, "          R x K1"}, {47, "    R = 0.0021"}, {63, "K1 = 3.05"}}),
+            line({{2, " TOL = 0.01"}, {16, "       Upper - Lower"}, {47, "Upper = 0.005"}}),
+            line({{47, "Lower = 0.005"}}),
+            line({{2, "%R&R = 12.35  "}, {16, "       100 x (R&R/TOL)"}, {47, "K1,K2,K3 = 5.15/d2"}}),
+            line({{2, " Xdiff = 0.25"}, {29, "Max(X1, X2, X3) - Min(X1, X2, X3)"}}),
+            QStringLiteral("                 1        2        3        4        5        6"
+                           "        7        8        9        10    "),
+        });
+        SheetRecording outside;
+        PrintDataSheet(outside, study, StudyInformation(), 3);
+        PrintDataSheet(outside, study, StudyInformation(), 0);
+        QVERIFY(outside.isEmpty());
+    }
+
+    // No rule strikes through a line of text, and every column line stands at least one
+    // point clear of the characters beside it.
+    void dataSheetLinesKeepClearOfText()
+    {
+        Study study = studyOf(1);
+        for (auto& appraiser : study.Features[0].Readings)
+            for (auto& trial : appraiser)
+                for (StudyCell& reading : trial)
+                    reading = QStringLiteral("1234.5678");
+        SheetRecording recording;
+        PrintDataSheet(recording, study, StudyInformation(), 1);
+        QList<double> rules;
+        QList<QLineF> verticals;
+        for (const SheetRecording::LineItem& item : recording.lines()) {
+            if (item.line.dy() == 0)
+                rules << item.line.y1();
+            else
+                verticals << item.line;
+        }
+        QCOMPARE(rules.size(), 15);
+        QCOMPARE(verticals.size(), 2 + 2 + 10 + 1);
+        for (const SheetRecording::TextItem& item : recording.texts()) {
+            const SheetFontMetrics& metrics = SheetFontMetrics::of(recording.fonts().at(item.font));
+            // The glyphs of a line stand between its cap height and its base line.
+            const double glyphTop = item.topLeft.y() + metrics.ascent * 0.3;
+            const double baseLine = item.topLeft.y() + metrics.ascent;
+            for (double y : rules)
+                QVERIFY2(y <= glyphTop || y >= baseLine, qPrintable(item.text));
+            for (const QLineF& rule : verticals) {
+                if (rule.y1() >= baseLine || rule.y2() <= glyphTop)
+                    continue;
+                for (qsizetype i = 0; i < item.text.size(); ++i) {
+                    const double left = item.topLeft.x() + i * metrics.blankWidth;
+                    QVERIFY2(item.text.at(i).isSpace() || rule.x1() <= left - 1
+                                 || rule.x1() >= left + metrics.blankWidth + 1,
+                             qPrintable(QStringLiteral("%1 at %2").arg(item.text).arg(rule.x1())));
+                }
             }
         }
     }
-}
 
-void tst_GageSheets::dataSheetOfAFeatureOutsideTheStudyDrawsNothing()
-{
-    SheetRecording recording;
-    PrintDataSheet(recording, studyOf(2), StudyInformation(), 3);
-    PrintDataSheet(recording, studyOf(2), StudyInformation(), 0);
-    QVERIFY(recording.isEmpty());
-}
-
-void tst_GageSheets::printJobPrintsSheetsInOrderForEveryCopy()
-{
-    const Study study = studyOf(4);  // Acceptable 1, 4; Caution 2; Unacceptable 3
-    SheetChoice choice;
-    choice.summary = true;
-    choice.inTolerance = true;
-    choice.outOfTolerance = true;
-    SheetRecording paper(true);
-    int sheets = 0;
-    PrintStudySheets(paper, 2, choice, study, StudyInformation(), limits, [&sheets](int) { ++sheets; });
-
-    const QString summary = QStringLiteral("Gage Repeatability And Reproducibility Summary|Title:");
-    const auto data = [](int n) {
-        return QStringLiteral("Gage Repeatability And Reproducibility Data Sheet|Feature Name: Feature %1").arg(n);
-    };
-    const QStringList once = {summary, data(1), data(4), data(2), data(3)};
-    QCOMPARE(pageStarts(paper), once + once);
-    QCOMPARE(sheets, 10);
-}
-
-void tst_GageSheets::selectedOnlyPrintsTheSelectedSheetPerCopy_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("start");
-    QTest::newRow("feature node") << "F3" << "Gage Repeatability And Reproducibility Data Sheet|Feature Name: Feature 3";
-    QTest::newRow("caution group") << "Y" << "Gage Repeatability And Reproducibility Summary|Title:";
-}
-
-void tst_GageSheets::selectedOnlyPrintsTheSelectedSheetPerCopy()
-{
-    QFETCH(QString, key);
-    QFETCH(QString, start);
-    SheetChoice choice;
-    choice.selectedOnly = true;
-    choice.selectedKey = key;
-    SheetRecording paper(true);
-    PrintStudySheets(paper, 3, choice, studyOf(4), StudyInformation(), limits);
-    QCOMPARE(pageStarts(paper), QStringList({start, start, start}));
-}
-
-void tst_GageSheets::printerPlacesTheSheetCentredAnd72PointsDown()
-{
-    RecordingPrintTarget printer;
+    // Sheets of one copy in order: summary, data sheets in tree order (Acceptable, Caution,
+    // then Unacceptable); Selected Only prints the node's sheet alone.
+    void printJob_data()
     {
-        PrinterSheetTarget sheet(printer, sheetWidthTwips / 20);
-        PrintSummarySheet(sheet, studyOf(2), StudyInformation(), limits);
+        QTest::addColumn<SheetChoice>("choice");
+        QTest::addColumn<QStringList>("sheets");
+        SheetChoice all;
+        all.summary = all.inTolerance = all.outOfTolerance = true;
+        SheetChoice out;
+        out.outOfTolerance = true;
+        SheetChoice feature;
+        feature.selectedOnly = true;
+        feature.selectedKey = QStringLiteral("F3");
+        SheetChoice group = feature;
+        group.selectedKey = QStringLiteral("Y");
+        QTest::newRow("all") << all << QStringList{"Summary", "Feature 1", "Feature 4", "Feature 2", "Feature 3"};
+        QTest::newRow("out of tolerance") << out << QStringList{"Feature 3"};
+        QTest::newRow("selected feature") << feature << QStringList{"Feature 3"};
+        QTest::newRow("selected group") << group << QStringList{"Summary"};
     }
-    QCOMPARE(printer.documents().size(), 1);
-    QVERIFY(printer.documents()[0].ended);
-    const RecordedPage& page = printer.documents()[0].pages.at(0);
-    const QRectF paper = printer.paperRect();
-    double left = 1e9;
-    for (const RecordedItem& item : page.ofKind(RecordedItem::Line))
-        left = qMin(left, qMin(item.line.x1(), item.line.x2()));
-    QCOMPARE(left, paper.left() + (paper.width() - 396) / 2);
-    const RecordedItem* title = page.findText(QStringLiteral("Gage Repeatability And Reproducibility Summary"));
-    QVERIFY(title);
-    QCOMPARE(title->position.y(), 72 + SheetFontMetrics::of(SheetFont::title()).ascent);
-}
 
-void tst_GageSheets::printJobMakesOneDocumentForAllCopies()
-{
-    RecordingPrintTarget printer;
-    SheetChoice choice;
-    choice.selectedOnly = true;
-    choice.selectedKey = QStringLiteral("F1");
+    void printJob()
     {
-        PrinterSheetTarget sheet(printer, sheetWidthTwips / 20);
-        PrintStudySheets(sheet, 3, choice, studyOf(2), StudyInformation(), limits);
+        QFETCH(SheetChoice, choice);
+        QFETCH(QStringList, sheets);
+        SheetRecording paper(true);
+        QList<int> ended;
+        PrintStudySheets(paper, 2, choice, studyOf(4), StudyInformation(), limits,
+                         [&ended](int feature) { ended << feature; });
+        QCOMPARE(printedSheets(paper), sheets + sheets);
+        QCOMPARE(ended.size(), 2 * sheets.size());
+        QCOMPARE(ended.constLast(), sheets.constLast().right(1).toInt());  // "Summary" is 0
     }
-    QCOMPARE(printer.documents().size(), 1);
-    const QList<RecordedPage>& pages = printer.documents()[0].pages;
-    QCOMPARE(pages.size(), 3);
-    for (const RecordedPage& page : pages)
-        QVERIFY(page.findText(QStringLiteral("Feature Name: Feature 1")));
-}
 
-void tst_GageSheets::printJobThatDrawsNothingMakesNoDocument()
-{
-    RecordingPrintTarget printer;
-    SheetChoice choice;
-    choice.outOfTolerance = true;
+    // On a printer the job is one document, its sheets centred and 72 points down; the page
+    // count is what the job prints; a job cancelled as page 3 starts keeps two pages and
+    // never ends its document; a job that draws nothing makes none.
+    void printerJob()
     {
-        PrinterSheetTarget sheet(printer, sheetWidthTwips / 20);
-        PrintStudySheets(sheet, 2, choice, studyOf(2), StudyInformation(), limits);  // nothing Unacceptable
-    }
-    QVERIFY(printer.documents().isEmpty());
-}
-
-// The page count is what the job prints; a job cancelled as page 3 starts keeps two
-// pages and never ends its document.
-void tst_GageSheets::printJobCountsItsPagesAndCanBeCancelled()
-{
-    SheetChoice choice;
-    choice.summary = choice.inTolerance = true;
-    const int pages = StudySheetPages(2, choice, studyOf(120), StudyInformation(), limits);
-    for (int cancelAt : {0, 3}) {
-        RecordingPrintTarget printer;
-        int started = 0;
-        {
-            PrinterSheetTarget sheet(printer, 396, [&](int page) { return (started = page) != cancelAt; });
-            PrintStudySheets(sheet, 2, choice, studyOf(120), StudyInformation(), limits);
-        }
-        QCOMPARE(printer.documents().at(0).pages.size(), cancelAt ? cancelAt - 1 : pages);
-        QCOMPARE(printer.documents().at(0).ended, cancelAt == 0);
-        QCOMPARE(started, cancelAt ? cancelAt : pages);
-    }
-}
-
-void tst_GageSheets::sheetsGoIntoARealPdfAsPages()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("sheets.pdf"));
-    PdfPrintTarget pdf(path, 1);
-    {
-        PrinterSheetTarget sheet(pdf, sheetWidthTwips / 20);
         SheetChoice choice;
-        choice.summary = true;
-        choice.inTolerance = true;
-        PrintStudySheets(sheet, 1, choice, studyOf(4), StudyInformation(), limits);
+        choice.summary = choice.inTolerance = true;
+        const int pages = StudySheetPages(2, choice, studyOf(120), StudyInformation(), limits);
+        for (int cancelAt : {0, 3}) {
+            RecordingPrintTarget printer;
+            int started = 0;
+            {
+                PrinterSheetTarget sheet(printer, 396, [&](int page) { return (started = page) != cancelAt; });
+                PrintStudySheets(sheet, 2, choice, studyOf(120), StudyInformation(), limits);
+            }
+            QCOMPARE(printer.documents().size(), 1);
+            QCOMPARE(printer.documents()[0].pages.size(), cancelAt ? cancelAt - 1 : pages);
+            QCOMPARE(printer.documents()[0].ended, cancelAt == 0);
+            QCOMPARE(started, cancelAt ? cancelAt : pages);
+            const RecordedPage& page = printer.documents()[0].pages[0];
+            double left = 1e9;
+            for (const RecordedItem& item : page.ofKind(RecordedItem::Line))
+                left = qMin(left, qMin(item.line.x1(), item.line.x2()));
+            QCOMPARE(left, printer.paperRect().left() + (printer.paperRect().width() - 396) / 2);
+            const RecordedItem* title = page.findText(QStringLiteral("Gage Repeatability And Reproducibility Summary"));
+            QCOMPARE(title ? title->position.y() : 0, 72 + SheetFontMetrics::of(SheetFont::title()).ascent);
+        }
+        RecordingPrintTarget idle;
+        choice = SheetChoice();
+        choice.outOfTolerance = true;  // nothing is Unacceptable
+        {
+            PrinterSheetTarget sheet(idle, 396);
+            PrintStudySheets(sheet, 2, choice, studyOf(2), StudyInformation(), limits);
+        }
+        QVERIFY(idle.documents().isEmpty());
     }
-    const PdfPageReader inspector(path);
-    QVERIFY(inspector.isValid());
-    QCOMPARE(inspector.pageCount(), 4);  // summary, then features 1, 4 and 2
-}
+};
 
 QTEST_MAIN(tst_GageSheets)
 #include "tst_GageSheets.moc"

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// Files for the import tests, written into a temporary folder.
+// CMM files for the screenshots and the import benchmark, written into a temporary folder.
 namespace ImportTestFiles {
 
 inline QString write(const QTemporaryDir& folder, const QString& name, const QByteArray& content)
@@ -16,19 +16,6 @@ inline QString write(const QTemporaryDir& folder, const QString& name, const QBy
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
         return QString();
     return path;
-}
-
-// Every cell names its place, "L5C3" for line 5, column 3 (from 1).
-inline QByteArray placeNamedGrid(int lines, int columns)
-{
-    QByteArray text;
-    for (int line = 1; line <= lines; ++line) {
-        QStringList cells;
-        for (int column = 1; column <= columns; ++column)
-            cells << QStringLiteral("L%1C%2").arg(line).arg(column);
-        text += cells.join(u',').toUtf8() + "\r\n";
-    }
-    return text;
 }
 
 // A file as a CMM writes it: line 1 the feature names, line 2 the upper and line 3
