@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDateTime>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
@@ -25,55 +24,36 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include <functional>
 #include <memory>
 
-// The main window's wiring: each tool bar button, menu item and status bar panel does its
-// one thing; the rules behind them are tested on their own classes.
+// The main window's wiring, one row per handler; the rules behind the handlers are
+// tested on their own classes.
 class tst_frmMain : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { m_main = std::make_unique<TestMainWindow>(); }
+    void cleanup() { m_main.reset(); }
     void startsMaximisedWithTheTriangleInView();
     void toolBarButtons_data();
     void toolBarButtons();
-    void button8MenuOnlyRelabelsTheButton_data();
-    void button8MenuOnlyRelabelsTheButton();
+    void button8Actions_data();
+    void button8Actions();
     void statusBarPanels_data();
     void statusBarPanels();
     void placement_data();
     void placement();
     void toolWindowKeepsWhatTheUserTyped();
     void resizeAfterVisitingEveryToolKeepsTheToolInView();
-    void ctrlNumberChoosesTheToolAndFocusesItsFirstBox();
-    void helpButton_data();
-    void helpButton();
-    void f1OpensHelpOnTheToolInView();
-    void aboutButtonShowsTheAboutBox();
-    void webButtonWithoutABrowserSaysSo();
-    void printFormButton_data();
-    void printFormButton();
+    void keysChooseTheToolAndOpenItsHelp();
 
 private:
     std::unique_ptr<TestMainWindow> m_main;
 
     frmMain& window() { return m_main->window(); }
-    QString panelText(const char* name) { return window().findChild<QLabel*>(name)->text(); }
     QToolButton* button8() { return window().findChild<QToolButton*>(QStringLiteral("button8")); }
 };
-
-void tst_frmMain::init()
-{
-    m_main = std::make_unique<TestMainWindow>();
-}
-
-void tst_frmMain::cleanup()
-{
-    m_main.reset();
-}
 
 void tst_frmMain::startsMaximisedWithTheTriangleInView()
 {
@@ -85,9 +65,13 @@ void tst_frmMain::startsMaximisedWithTheTriangleInView()
     QCOMPARE(loaded, QStringList({"frmTriangle", "frmMPunc", "frmRR", "frmCodeKeeper", "frmTemp",
                                   "frmRef"}));
     QCOMPARE(m_main->visibleToolWindows(), QStringList{"frmTriangle"});
-    QCOMPARE(panelText("Panel1"), QStringLiteral("Angle Calculator"));
     QVERIFY(window().findChild<QAction*>(QStringLiteral("Angles"))->isChecked());
-    QCOMPARE(button8()->property("picture").toInt(), 5);
+    QCOMPARE(button8()->text(), QStringLiteral("Calculator"));
+    QStringList items;
+    for (const QAction* item : window().findChild<QMenu*>("button8Menu")->actions())
+        items.append(item->objectName() + '=' + item->text());
+    QCOMPARE(items, QStringList({"MenuCalculator=Calculator", "MenuContents=Help",
+                                 "MenuAbout=About", "MenuWEB=Vorn Web", "MenuPrint=Print Form"}));
 }
 
 void tst_frmMain::toolBarButtons_data()
@@ -129,7 +113,7 @@ void tst_frmMain::toolBarButtons_data()
                                  << "uncertainty"
                                  << "frmMPunc"
                                  << "Machine / Part Uncertainty";
-    // Position 6 is the separator; button 8 starts the calculator (not clicked here).
+    // Position 6 is the separator; button 8 starts the calculator, so it is not clicked.
     QTest::newRow("Calculator") << 7 << "Calculator"
                                 << "Windows Calculator"
                                 << "calculator"
@@ -153,98 +137,165 @@ void tst_frmMain::toolBarButtons()
     QCOMPARE(button->objectName(), QString::fromLatin1(QTest::currentDataTag()));
     QCOMPARE(button->iconText(), caption);
     QCOMPARE(button->toolTip(), toolTip);
-    const QImage shown = button->icon().pixmap(32, 32).toImage();
-    QCOMPARE(shown, QIcon(QStringLiteral(":/icons/%1.svg").arg(picture)).pixmap(32, 32).toImage());
+    QCOMPARE(button->icon().pixmap(32).toImage(),
+             QIcon(QStringLiteral(":/icons/%1.svg").arg(picture)).pixmap(32).toImage());
     if (toolWindow.isEmpty())
         return;
 
-    m_main->clickButton(QStringLiteral("Temperature") == button->objectName()
-                            ? QStringLiteral("RR")
-                            : QStringLiteral("Temperature"));
+    m_main->clickButton(position == 2 ? QStringLiteral("RR") : QStringLiteral("Temperature"));
     m_main->clickButton(button->objectName());
     QCOMPARE(m_main->visibleToolWindows(), QStringList{toolWindow});
-    QCOMPARE(panelText("Panel1"), panel1);
+    QCOMPARE(window().findChild<QLabel*>(QStringLiteral("Panel1"))->text(), panel1);
     QVERIFY(button->isChecked());
-    QWidget* tool = window().activeToolWindow();
-    QCOMPARE(tool->objectName(), toolWindow);
-    QCOMPARE(tool->parentWidget()->size(), window().findChild<QMdiArea*>()->viewport()->size());
+    QCOMPARE(window().activeToolWindow()->parentWidget()->size(),
+             window().findChild<QMdiArea*>()->viewport()->size());
 }
 
-void tst_frmMain::button8MenuOnlyRelabelsTheButton_data()
+void tst_frmMain::button8Actions_data()
 {
-    QTest::addColumn<int>("position");
+    // The item chosen relabels button 8 and does nothing more; a click on the button then
+    // runs its action with the tool in view and the help folder (none configured, empty,
+    // or with the start topic) of the row: what it shows or prints.
     QTest::addColumn<QString>("itemKey");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("picture");
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<QString>("helpFolder");
+    QTest::addColumn<QString>("helpTopic");
+    QTest::addColumn<QStringList>("modal");
+    QTest::addColumn<QStringList>("printed");
+    QTest::addColumn<QString>("message"); // text|title|icon
 
-    QTest::newRow("Calculator") << 0 << "Calculator"
-                                << "Calculator" << 5;
-    QTest::newRow("Help") << 1 << "Contents"
-                          << "Help      " << 8;
-    QTest::newRow("About") << 2 << "About"
-                           << "About     " << 9;
-    QTest::newRow("Vorn Web") << 3 << "WEB"
-                              << "Vorn Web  " << 10;
-    QTest::newRow("Print Form") << 4 << "Print"
-                                << "Print Form" << 11;
+    const QStringList none;
+    QTest::newRow("Calculator (not run)") << "Calculator"
+                                          << "Calculator" << 5 << ""
+                                          << ""
+                                          << "" << none << none << "";
+    QTest::newRow("Help") << "Contents"
+                          << "Help      " << 8 << "Angles"
+                          << "start"
+                          << "Welcome to Quorvel Help.htm" << none << none << "";
+    QTest::newRow("Help, none configured")
+        << "Contents"
+        << "Help      " << 8 << "Angles"
+        << "none"
+        << "" << none << none
+        << "Unable to display Help Contents. There is no Help associated with this "
+           "project.|Quorvel|information";
+    QTest::newRow("Help, pages missing") << "Contents"
+                                         << "Help      " << 8 << "Angles"
+                                         << "empty"
+                                         << "" << none << none << "File not found|Quorvel|no icon";
+    QTest::newRow("About") << "About"
+                           << "About     " << 9 << "Angles"
+                           << "start"
+                           << "" << QStringList{"frmSplash"} << none << "";
+    QTest::newRow("Vorn Web, no browser")
+        << "WEB"
+        << "Vorn Web  " << 10 << "Angles"
+        << "start"
+        << "" << none << none << "Could Not find associated Browser|Browser Not Found|warning";
+    QTest::newRow("Print Form: the panel, named by panel 1")
+        << "Print"
+        << "Print Form" << 11 << "Temperature"
+        << "start"
+        << "" << QStringList{"frmPrinter"} << QStringList{"Temperature"} << "";
+    QTest::newRow("Print Form, Code Keeper")
+        << "Print"
+        << "Print Form" << 11 << "CodeKeeper"
+        << "start"
+        << "" << none << none << "Use the print button on this form to print.|Quorvel|information";
 }
 
-void tst_frmMain::button8MenuOnlyRelabelsTheButton()
+void tst_frmMain::button8Actions()
 {
-    QFETCH(int, position);
     QFETCH(QString, itemKey);
     QFETCH(QString, caption);
     QFETCH(int, picture);
+    QFETCH(QString, tool);
+    QFETCH(QString, helpFolder);
+    QFETCH(QString, helpTopic);
+    QFETCH(QStringList, modal);
+    QFETCH(QStringList, printed);
+    QFETCH(QString, message);
+    RecordingPrinting printing;
+    QTemporaryDir folder;
+    if (helpFolder == QLatin1String("start"))
+        QVERIFY(QFile(folder.filePath(frmMain::startTopic())).open(QIODevice::WriteOnly));
     QVERIFY(m_main->open());
-    QAction* item = window().findChild<QMenu*>("button8Menu")->actions().value(position);
-    QVERIFY(item);
-    QCOMPARE(item->objectName(), QStringLiteral("Menu") + itemKey);
-    QCOMPARE(item->text(), QString::fromLatin1(QTest::currentDataTag()));
-
-    m_main->chooseFromButton8Menu(position == 1 ? QStringLiteral("About")
-                                                : QStringLiteral("Contents"));
+    window().setHelpFolder(helpFolder == QLatin1String("none") ? QString() : folder.path());
+    m_main->chooseFromButton8Menu(itemKey == QLatin1String("About") ? "WEB" : "About");
     m_main->chooseFromButton8Menu(itemKey);
     QCOMPARE(button8()->text(), caption);
     QCOMPARE(button8()->property("picture").toInt(), picture);
-    QVERIFY(m_main->dialogs.messages().isEmpty());
-    QVERIFY(m_main->dialogs.modalWindows().isEmpty());
-    QCOMPARE(m_main->visibleToolWindows(), QStringList{"frmTriangle"});
-}
+    QVERIFY(m_main->dialogs.messages().isEmpty() && m_main->dialogs.modalWindows().isEmpty());
+    if (tool.isEmpty())
+        return;
 
-using PanelText = std::function<QString(const QDateTime&)>;
+    m_main->clickButton(tool);
+    // The about box is owned by the main window, in about mode; the printer dialog prints.
+    bool ownedInAboutMode = true;
+    m_main->dialogs.queueModal([&](QDialog* dialog) {
+        if (auto* timer = dialog->findChild<QTimer*>(QStringLiteral("Timer1")))
+            ownedInAboutMode = dialog->parentWidget() == &window() && !timer->isActive() &&
+                               dialog->findChild<QPushButton*>("cmdOK")->isVisible();
+        if (auto* print = dialog->findChild<QPushButton*>(QStringLiteral("cmdPrint")))
+            QTest::mouseClick(print, Qt::LeftButton);
+        return dialog->result();
+    });
+    QVERIFY(!window().findChild<HelpViewer*>());
+    m_main->clickButton(QStringLiteral("Calculator"));
+
+    const auto* viewer = window().findChild<HelpViewer*>();
+    QCOMPARE(viewer && viewer->isVisible() ? viewer->currentTopic() : QString(), helpTopic);
+    QCOMPARE(m_main->dialogs.modalWindows(), modal);
+    QVERIFY(ownedInAboutMode);
+    const char* const icons[] = {"no icon", "information", "warning", "critical", "question"};
+    QStringList shown;
+    for (const ScriptedDialogs::Message& box : m_main->dialogs.messages())
+        shown.append(box.text + '|' + box.title + '|' + icons[int(box.icon)]);
+    QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
+    QStringList names;
+    for (const RecordingPrinting::Action& action : printing.actions())
+        names.append(action.documentName);
+    QCOMPARE(names, printed);
+    if (!printed.isEmpty()) { // the tool's panel, at its size on screen
+        const QRectF place =
+            printing.documents().constFirst().pages.constFirst().items.constFirst().bounds;
+        const auto* frame = qobject_cast<CalculatorFrame*>(window().activeToolWindow());
+        QCOMPARE(place.size(), QSizeF(frame->picture()->size()) * 0.75);
+    }
+}
 
 void tst_frmMain::statusBarPanels_data()
 {
     QTest::addColumn<int>("position");
-    QTest::addColumn<PanelText>("text");
+    QTest::addColumn<QStringList>("texts"); // now or a minute later
     QTest::addColumn<bool>("opensCalendar");
 
-    QTest::newRow("Panel1") << 0 << PanelText([](const QDateTime&) {
-        return QStringLiteral("Angle Calculator");
-    }) << false;
-    QTest::newRow("Calendar") << 1 << PanelText([](const QDateTime& now) {
-        return QLocale::system().toString(now.date(), QLocale::ShortFormat);
-    }) << true;
-    QTest::newRow("Time") << 2 << PanelText([](const QDateTime& now) {
-        return NumberText::formatTime(now.time());
-    }) << false;
+    const QDateTime now = QDateTime::currentDateTime();
+    QStringList dates, times;
+    for (const QDateTime& at : {now, now.addSecs(60)}) {
+        dates.append(QLocale::system().toString(at.date(), QLocale::ShortFormat));
+        times.append(NumberText::formatTime(at.time()));
+    }
+    QTest::newRow("Panel1") << 0 << QStringList{"Angle Calculator"} << false;
+    QTest::newRow("Calendar") << 1 << dates << true;
+    QTest::newRow("Time") << 2 << times << false;
 }
 
 void tst_frmMain::statusBarPanels()
 {
     QFETCH(int, position);
-    QFETCH(PanelText, text);
+    QFETCH(QStringList, texts);
     QFETCH(bool, opensCalendar);
-    const QDateTime before = QDateTime::currentDateTime();
     QVERIFY(m_main->open());
-    const QDateTime after = QDateTime::currentDateTime();
     QList<QLabel*> panels = window().findChild<QStatusBar*>()->findChildren<QLabel*>();
     std::sort(panels.begin(), panels.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
     QLabel* panel = panels.value(position);
     QVERIFY(panel);
     QCOMPARE(panel->objectName(), QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY2(panel->text() == text(before) || panel->text() == text(after),
-             qPrintable(panel->text()));
+    QVERIFY2(texts.contains(panel->text()), qPrintable(panel->text()));
 
     QWidget* owner = nullptr;
     m_main->dialogs.queueModal([&owner](QDialog* dialog) {
@@ -292,17 +343,17 @@ void tst_frmMain::placement()
     QFETCH(QStringList, storedAfter);
     const QStringList keys{"Settings/MainLeft", "Settings/MainTop", "Settings/MainWidth",
                            "Settings/MainHeight"};
+    const auto pixels = [](const QRect& t) {
+        return Twips::rect(t.x(), t.y(), t.width(), t.height());
+    };
     for (int i = 0; i < keys.size(); ++i)
         if (!stored.at(i).isEmpty())
             m_main->store.settings().setValue(keys.at(i), stored.at(i));
     QVERIFY(m_main->open());
-    QCOMPARE(window().normalGeometry(),
-             Twips::rect(shown.x(), shown.y(), shown.width(), shown.height()));
-
+    QCOMPARE(window().normalGeometry(), pixels(shown));
     if (!movedTo.isNull()) {
         window().showNormal();
-        window().setGeometry(
-            Twips::rect(movedTo.x(), movedTo.y(), movedTo.width(), movedTo.height()));
+        window().setGeometry(pixels(movedTo));
     }
     if (minimised)
         window().setWindowState(Qt::WindowMinimized);
@@ -341,153 +392,19 @@ void tst_frmMain::resizeAfterVisitingEveryToolKeepsTheToolInView()
     QVERIFY(tool->isAncestorOf(QApplication::focusWidget()));
 }
 
-void tst_frmMain::ctrlNumberChoosesTheToolAndFocusesItsFirstBox()
-{
-    QVERIFY(m_main->open());
-    QVERIFY(QTest::qWaitForWindowActive(&window()));
-    QTest::keyClick(&window(), Qt::Key_3, Qt::ControlModifier);
-    QCOMPARE(m_main->visibleToolWindows(), QStringList{"frmTemp"});
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTemp"));
-}
-
-void tst_frmMain::helpButton_data()
-{
-    QTest::addColumn<bool>("configured");
-    QTest::addColumn<bool>("withStartTopic");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<Dialogs::Icon>("icon");
-
-    QTest::newRow("start topic") << true << true << "" << Dialogs::Icon::NoIcon;
-    QTest::newRow("no help configured")
-        << false << false
-        << "Unable to display Help Contents. There is no Help associated with this project."
-        << Dialogs::Icon::Information;
-    QTest::newRow("pages missing") << true << false << "File not found" << Dialogs::Icon::NoIcon;
-}
-
-void tst_frmMain::helpButton()
-{
-    QFETCH(bool, configured);
-    QFETCH(bool, withStartTopic);
-    QFETCH(QString, message);
-    QFETCH(Dialogs::Icon, icon);
-    QTemporaryDir folder;
-    if (withStartTopic) {
-        QFile page(folder.filePath(frmMain::startTopic()));
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.write("<html><body><h1>Welcome</h1></body></html>");
-    }
-    QVERIFY(m_main->open());
-    window().setHelpFolder(configured ? folder.path() : QString());
-    m_main->chooseFromButton8Menu(QStringLiteral("Contents"));
-    QVERIFY(!window().findChild<HelpViewer*>());
-    m_main->clickButton(QStringLiteral("Calculator"));
-
-    auto* viewer = window().findChild<HelpViewer*>();
-    QCOMPARE(viewer && viewer->isVisible(), message.isEmpty());
-    if (message.isEmpty()) {
-        QCOMPARE(viewer->currentTopic(), frmMain::startTopic());
-        QVERIFY(m_main->dialogs.messages().isEmpty());
-        return;
-    }
-    QCOMPARE(m_main->dialogs.messages().size(), 1);
-    QCOMPARE(m_main->dialogs.messages().constFirst().text, message);
-    QCOMPARE(m_main->dialogs.messages().constFirst().title, QStringLiteral("Quorvel"));
-    QCOMPARE(m_main->dialogs.messages().constFirst().icon, icon);
-}
-
-void tst_frmMain::f1OpensHelpOnTheToolInView()
+void tst_frmMain::keysChooseTheToolAndOpenItsHelp()
 {
     QTemporaryDir folder;
     const QString page = QStringLiteral("Temperature and Thermal Expansion.htm");
-    for (const QString& name : {frmMain::startTopic(), page})
-        QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
+    QVERIFY(QFile(folder.filePath(page)).open(QIODevice::WriteOnly));
     QVERIFY(m_main->open());
     QVERIFY(QTest::qWaitForWindowActive(&window()));
     window().setHelpFolder(folder.path());
-    m_main->clickButton(QStringLiteral("Temperature"));
+    QTest::keyClick(&window(), Qt::Key_3, Qt::ControlModifier);
+    QCOMPARE(m_main->visibleToolWindows(), QStringList{"frmTemp"});
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTemp"));
     QTest::keyClick(&window(), Qt::Key_F1);
     QCOMPARE(window().findChild<HelpViewer*>()->currentTopic(), page);
-}
-
-void tst_frmMain::aboutButtonShowsTheAboutBox()
-{
-    QVERIFY(m_main->open());
-    QWidget* owner = nullptr;
-    bool aboutMode = false;
-    m_main->dialogs.queueModal([&](QDialog* about) {
-        owner = about->parentWidget();
-        aboutMode = !about->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive() &&
-                    about->findChild<QPushButton*>(QStringLiteral("cmdOK"))->isVisible();
-        return int(QDialog::Accepted);
-    });
-    m_main->chooseFromButton8Menu(QStringLiteral("About"));
-    m_main->clickButton(QStringLiteral("Calculator"));
-    QCOMPARE(m_main->dialogs.modalWindows(), QStringList{"frmSplash"});
-    QCOMPARE(owner, &window());
-    QVERIFY(aboutMode);
-}
-
-void tst_frmMain::webButtonWithoutABrowserSaysSo()
-{
-    QVERIFY(m_main->open());
-    m_main->chooseFromButton8Menu(QStringLiteral("WEB"));
-    m_main->clickButton(QStringLiteral("Calculator")); // no browser on this platform
-    QCOMPARE(m_main->dialogs.messages().size(), 1);
-    const ScriptedDialogs::Message message = m_main->dialogs.messages().constFirst();
-    QCOMPARE(message.text, QStringLiteral("Could Not find associated Browser"));
-    QCOMPARE(message.title, QStringLiteral("Browser Not Found"));
-    QCOMPARE(message.icon, Dialogs::Icon::Warning);
-}
-
-void tst_frmMain::printFormButton_data()
-{
-    QTest::addColumn<QString>("tool");
-    QTest::addColumn<QStringList>("printed");
-    QTest::addColumn<QString>("message");
-
-    QTest::newRow("a framed tool: its panel, named by panel 1")
-        << "Temperature" << QStringList{"Temperature"} << "";
-    QTest::newRow("Code Keeper: its own print button")
-        << "CodeKeeper" << QStringList{} << "Use the print button on this form to print.";
-}
-
-void tst_frmMain::printFormButton()
-{
-    QFETCH(QString, tool);
-    QFETCH(QStringList, printed);
-    QFETCH(QString, message);
-    RecordingPrinting printing;
-    QVERIFY(m_main->open());
-    m_main->clickButton(tool);
-    m_main->dialogs.queueModal([](QDialog* dialog) {
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdPrint")),
-                          Qt::LeftButton);
-        return dialog->result();
-    });
-    m_main->chooseFromButton8Menu(QStringLiteral("Print"));
-    m_main->clickButton(QStringLiteral("Calculator"));
-
-    QStringList names;
-    for (const RecordingPrinting::Action& action : printing.actions())
-        names.append(action.documentName);
-    QCOMPARE(names, printed);
-    QCOMPARE(printing.documents().size(), printed.size());
-    if (!printed.isEmpty()) {
-        // The tool's panel, at its size on screen (0.75 point to a pixel).
-        const auto* tool = qobject_cast<CalculatorFrame*>(window().activeToolWindow());
-        const QList<RecordedItem> images =
-            printing.documents().constFirst().pages.constFirst().ofKind(RecordedItem::Image);
-        QCOMPARE(images.size(), 1);
-        QCOMPARE(images.constFirst().bounds.size(), QSizeF(tool->picture()->size()) * 0.75);
-    }
-    QCOMPARE(m_main->dialogs.messages().size(), message.isEmpty() ? 0 : 1);
-    if (message.isEmpty())
-        return;
-    QCOMPARE(m_main->dialogs.messages().constFirst().text, message);
-    QCOMPARE(m_main->dialogs.messages().constFirst().title, QStringLiteral("Quorvel"));
-    QCOMPARE(m_main->dialogs.messages().constFirst().icon, Dialogs::Icon::Information);
-    QVERIFY(m_main->dialogs.modalWindows().isEmpty());
 }
 
 QTEST_MAIN(tst_frmMain)

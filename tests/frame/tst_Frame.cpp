@@ -1,22 +1,41 @@
 #include "frame/CalculatorFrame.h"
+#include "frame/FrameLayout.h"
 #include "frame/ResultBox.h"
 
 #include "TwipPlacement.h"
 #include "common/Twips.h"
 
 #include <QApplication>
+#include <QPoint>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
 
-// The frame's layout landing on real widgets (15 twips to a pixel), the bars moving the
-// panel, and the result boxes every framed tool uses.
-class tst_CalculatorFrame : public QObject
+namespace {
+// What a row expects of a scroll bar; offset, length, maximum and value only when shown.
+struct Bar
+{
+    bool visible = false;
+    float offset = 0;
+    float length = 0;
+    qint16 maximum = 0;
+    qint16 value = 0;
+};
+const Bar hidden;
+} // namespace
+
+// The calculator frame: its arithmetic in twips, the layout landing on real widgets (15
+// twips to a pixel), the bars moving the panel, and the result boxes of the framed tools.
+class tst_Frame : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void layout_data();
+    void layout();
+    void barSteps_data();
+    void barSteps();
     void init();
     void cleanup();
     void layoutPlacesPanelBarsAndCorner();
@@ -44,7 +63,92 @@ private:
     }
 };
 
-void tst_CalculatorFrame::init()
+void tst_Frame::layout_data()
+{
+    QTest::addColumn<QSizeF>("client");
+    QTest::addColumn<QSizeF>("panel");
+    QTest::addColumn<QPoint>("values"); // the bars' values before the resize
+    QTest::addColumn<QPointF>("panelAt");
+    QTest::addColumn<Bar>("horizontal");
+    QTest::addColumn<Bar>("vertical");
+
+    const QSizeF temperature(10575, 6975);
+    QTest::newRow("fits: centred, no bars") << QSizeF(15000, 9000) << temperature << QPoint()
+                                            << QPointF(2212.5, 1012.5) << hidden << hidden;
+    QTest::newRow("exactly as wide: a bar with maximum 0")
+        << QSizeF(10575, 9000) << temperature << QPoint() << QPointF(0, 1012.5)
+        << Bar{true, 8745, 10320, 0, 0} << hidden;
+    QTest::newRow("narrower, scrolled past the new end")
+        << QSizeF(8000, 9000) << temperature << QPoint(3000, 0) << QPointF(-2575, 1012.5)
+        << Bar{true, 8745, 7745, 2575, 2575} << hidden;
+    QTest::newRow("shorter") << QSizeF(12000, 5000) << temperature << QPoint(0, 500)
+                             << QPointF(712.5, -500) << hidden << Bar{true, 11745, 4745, 1975, 500};
+    QTest::newRow("no higher than a bar: 225 high")
+        << QSizeF(12000, 255) << temperature << QPoint() << QPointF(712.5, 0) << hidden
+        << Bar{true, 11745, 225, 6720, 0};
+    QTest::newRow("one twip higher") << QSizeF(12000, 256) << temperature << QPoint()
+                                     << QPointF(712.5, 0) << hidden << Bar{true, 11745, 1, 6719, 0};
+    QTest::newRow("no wider than a bar: no bar of no width")
+        << QSizeF(255, 9000) << temperature << QPoint() << QPointF(0, 1012.5) << hidden << hidden;
+    QTest::newRow("beyond 16 bits: the range is held")
+        << QSizeF(1000, 1000) << QSizeF(60000, 500) << QPoint() << QPointF(0, 250)
+        << Bar{true, 745, 745, 32767, 0} << hidden;
+}
+
+void tst_Frame::layout()
+{
+    QFETCH(QSizeF, client);
+    QFETCH(QSizeF, panel);
+    QFETCH(QPoint, values);
+    QFETCH(QPointF, panelAt);
+    QFETCH(Bar, horizontal);
+    QFETCH(Bar, vertical);
+    const FrameLayout::Result result =
+        FrameLayout::compute({float(client.width()), float(client.height()), float(panel.width()),
+                              float(panel.height()), qint16(values.x()), qint16(values.y())});
+    QCOMPARE(QPointF(result.pictureLeft, result.pictureTop), panelAt);
+    const QList<std::pair<FrameLayout::ScrollBar, Bar>> bars{{result.horizontal, horizontal},
+                                                             {result.vertical, vertical}};
+    for (const auto& [actual, expected] : bars) {
+        QCOMPARE(actual.visible, expected.visible);
+        if (!expected.visible)
+            continue;
+        QCOMPARE(actual.offset, expected.offset);
+        QCOMPARE(actual.length, expected.length);
+        QCOMPARE(actual.maximum, expected.maximum);
+        QCOMPARE(actual.value, expected.value);
+    }
+    QCOMPARE(result.cornerVisible, horizontal.visible || vertical.visible);
+    if (result.cornerVisible)
+        QCOMPARE(QPointF(result.cornerLeft, result.cornerTop),
+                 QPointF(client.width() - 255, client.height() - 255));
+}
+
+void tst_Frame::barSteps_data()
+{
+    QTest::addColumn<float>("extent");
+    QTest::addColumn<qint16>("largeChange");
+    QTest::addColumn<qint16>("smallChange");
+
+    QTest::newRow("temperature panel") << 10575.0f << qint16(1058) << qint16(106);
+    QTest::newRow("half goes to even, down") << 250.0f << qint16(25) << qint16(2);
+    QTest::newRow("half goes to even, up") << 350.0f << qint16(35) << qint16(4);
+    QTest::newRow("large step half to even") << 1025.0f << qint16(102) << qint16(10);
+}
+
+void tst_Frame::barSteps()
+{
+    QFETCH(float, extent);
+    QFETCH(qint16, largeChange);
+    QFETCH(qint16, smallChange);
+    const auto layout = FrameLayout::compute({100, 100, extent, extent, 0, 0});
+    for (const FrameLayout::ScrollBar& bar : {layout.horizontal, layout.vertical}) {
+        QCOMPARE(bar.largeChange, largeChange);
+        QCOMPARE(bar.smallChange, smallChange);
+    }
+}
+
+void tst_Frame::init()
 {
     m_window = new QWidget;
     m_frame = new CalculatorFrame(10575, 6975, m_window);
@@ -54,12 +158,12 @@ void tst_CalculatorFrame::init()
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
-void tst_CalculatorFrame::cleanup()
+void tst_Frame::cleanup()
 {
     delete m_window;
 }
 
-void tst_CalculatorFrame::layoutPlacesPanelBarsAndCorner()
+void tst_Frame::layoutPlacesPanelBarsAndCorner()
 {
     // 15000 x 9300 twips: the panel fits, centred.
     QString misplaced = misplacedControls(*m_frame, {{"Picture1", 2212.5, 1162.5, 10575, 6975}});
@@ -87,7 +191,7 @@ void tst_CalculatorFrame::layoutPlacesPanelBarsAndCorner()
     }
 }
 
-void tst_CalculatorFrame::barsMoveThePanel()
+void tst_Frame::barsMoveThePanel()
 {
     m_frame->resize(600, 400);
     bar("HScroll1")->setValue(900);
@@ -96,7 +200,7 @@ void tst_CalculatorFrame::barsMoveThePanel()
     QCOMPARE(picture()->pos(), QPoint(-60, -30));
 }
 
-void tst_CalculatorFrame::resizeWhileScrolledKeepsBarAndPanelTogether()
+void tst_Frame::resizeWhileScrolledKeepsBarAndPanelTogether()
 {
     m_frame->resize(600, 300);
     bar("VScroll1")->setValue(bar("VScroll1")->maximum());
@@ -110,7 +214,7 @@ void tst_CalculatorFrame::resizeWhileScrolledKeepsBarAndPanelTogether()
     QCOMPARE(bar("VScroll1")->value(), 6975 - 6000);
 }
 
-void tst_CalculatorFrame::minimisedMainWindowChangesNothing()
+void tst_Frame::minimisedMainWindowChangesNothing()
 {
     const QPoint before = picture()->pos();
     m_window->setWindowState(Qt::WindowMinimized);
@@ -119,7 +223,7 @@ void tst_CalculatorFrame::minimisedMainWindowChangesNothing()
     QCOMPARE(visibleParts(), QString());
 }
 
-void tst_CalculatorFrame::wheelScrollsThePanel()
+void tst_Frame::wheelScrollsThePanel()
 {
     m_frame->resize(600, 400);
     const int lines = QApplication::wheelScrollLines();
@@ -133,7 +237,7 @@ void tst_CalculatorFrame::wheelScrollsThePanel()
     QCOMPARE(picture()->pos(), -Twips::point(bar("HScroll1")->value(), bar("VScroll1")->value()));
 }
 
-void tst_CalculatorFrame::resultBoxIsReadOnlyAndGrey()
+void tst_Frame::resultBoxIsReadOnlyAndGrey()
 {
     ResultBox result;
     QVERIFY(result.isReadOnly());
@@ -142,7 +246,7 @@ void tst_CalculatorFrame::resultBoxIsReadOnlyAndGrey()
                  result.palette().color(group, QPalette::Window));
 }
 
-void tst_CalculatorFrame::writtenTextShowsItsStart_data()
+void tst_Frame::writtenTextShowsItsStart_data()
 {
     QTest::addColumn<QString>("ownTip");
     QTest::addColumn<QString>("text");
@@ -158,7 +262,7 @@ void tst_CalculatorFrame::writtenTextShowsItsStart_data()
     QTest::newRow("typed: the cursor stays where the user typed") << "" << wide << true << wide;
 }
 
-void tst_CalculatorFrame::writtenTextShowsItsStart()
+void tst_Frame::writtenTextShowsItsStart()
 {
     QFETCH(QString, ownTip);
     QFETCH(QString, text);
@@ -177,5 +281,5 @@ void tst_CalculatorFrame::writtenTextShowsItsStart()
     QCOMPARE(box.toolTip(), toolTip);
 }
 
-QTEST_MAIN(tst_CalculatorFrame)
-#include "tst_CalculatorFrame.moc"
+QTEST_MAIN(tst_Frame)
+#include "tst_Frame.moc"
