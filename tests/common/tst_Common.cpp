@@ -38,56 +38,36 @@ private slots:
 
 void tst_Common::formatNumber_data()
 {
-    QTest::addColumn<double>("value");
     QTest::addColumn<QString>("pattern");
+    QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("optional digits") << 36.869897645844 << "####0.0#######"
-                                     << "36.86989765";
-    QTest::newRow("forced fraction digit") << 5.0 << "####0.0#######"
-                                           << "5.0";
-    QTest::newRow("integer part never cut") << 1234.567 << "##0.00"
-                                            << "1234.57";
-    QTest::newRow("half away from zero on shortest form") << 2.675 << "0.00"
-                                                          << "2.68";
-    QTest::newRow("negative half away from zero") << -2.675 << "0.00"
-                                                  << "-2.68";
-    QTest::newRow("forced integer digits") << 5.0 << "000"
-                                           << "005";
-    QTest::newRow("whole number, half away from zero") << 2.5 << "0"
-                                                       << "3";
-    QTest::newRow("five decimals") << 100.013 << "0.00000"
-                                   << "100.01300";
-    QTest::newRow("optional digits rounding") << 12.3456789 << "##0.0#####"
-                                              << "12.345679";
-    QTest::newRow("trailing blanks kept") << 12.3 << "##0.00  "
-                                          << "12.30  ";
-    QTest::newRow("carry adds a digit") << 999.96 << "##0.0"
-                                        << "1000.0";
-    QTest::newRow("tiny value rounds up") << 0.00005 << "0.0000"
-                                          << "0.0001";
-    QTest::newRow("rounds to zero has no sign") << -0.00001 << "0.0000"
-                                                << "0.0000";
-    QTest::newRow("negative zero") << -0.0 << "0.00"
-                                   << "0.00";
-    QTest::newRow("zero optional integer") << 0.0 << "#.##"
-                                           << ".";
-    QTest::newRow("no forced integer digit") << 0.5 << "#.0"
-                                             << ".5";
-    QTest::newRow("huge value") << 1e20 << "0"
-                                << "100000000000000000000";
-    QTest::newRow("literal prefix") << 7.0 << "x 0"
-                                    << "x 7";
-    QTest::newRow("no placeholder") << 7.0 << "abc"
-                                    << "abc";
-    QTest::newRow("not finite") << qInf() << "0.0"
-                                << "";
+    QTest::newRow("optional digits") << "####0.0#######" << 36.869897645844 << "36.86989765";
+    QTest::newRow("forced fraction digit") << "####0.0#######" << 5.0 << "5.0";
+    QTest::newRow("integer part never cut") << "##0.00" << 1234.567 << "1234.57";
+    QTest::newRow("half away from zero on shortest form") << "0.00" << 2.675 << "2.68";
+    QTest::newRow("negative half away from zero") << "0.00" << -2.675 << "-2.68";
+    QTest::newRow("forced integer digits") << "000" << 5.0 << "005";
+    QTest::newRow("whole number, half away from zero") << "0" << 2.5 << "3";
+    QTest::newRow("five decimals") << "0.00000" << 100.013 << "100.01300";
+    QTest::newRow("optional digits rounding") << "##0.0#####" << 12.3456789 << "12.345679";
+    QTest::newRow("trailing blanks kept") << "##0.00  " << 12.3 << "12.30  ";
+    QTest::newRow("carry adds a digit") << "##0.0" << 999.96 << "1000.0";
+    QTest::newRow("tiny value rounds up") << "0.0000" << 0.00005 << "0.0001";
+    QTest::newRow("rounds to zero has no sign") << "0.0000" << -0.00001 << "0.0000";
+    QTest::newRow("negative zero") << "0.00" << -0.0 << "0.00";
+    QTest::newRow("zero optional integer") << "#.##" << 0.0 << ".";
+    QTest::newRow("no forced integer digit") << "#.0" << 0.5 << ".5";
+    QTest::newRow("huge value") << "0" << 1e20 << "100000000000000000000";
+    QTest::newRow("literal prefix") << "x 0" << 7.0 << "x 7";
+    QTest::newRow("no placeholder") << "abc" << 7.0 << "abc";
+    QTest::newRow("not finite") << "0.0" << qInf() << "";
 }
 
 void tst_Common::formatNumber()
 {
-    QFETCH(double, value);
     QFETCH(QString, pattern);
+    QFETCH(double, value);
     QFETCH(QString, expected);
     QCOMPARE(NumberText::formatNumber(value, pattern, QLocale::c()), expected);
     const QLocale german(QLocale::German, QLocale::Germany);

@@ -6,14 +6,14 @@
 #include "common/Twips.h"
 
 #include <QApplication>
-#include <QPoint>
 #include <QLineEdit>
+#include <QPoint>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
 
 namespace {
-// What a row expects of a scroll bar; offset, length, maximum and value only when shown.
+// What a row expects of a scroll bar; the rest only when it is shown.
 struct Bar
 {
     bool visible = false;
@@ -21,6 +21,8 @@ struct Bar
     float length = 0;
     qint16 maximum = 0;
     qint16 value = 0;
+    qint16 largeChange = 0;
+    qint16 smallChange = 0;
 };
 const Bar hidden;
 } // namespace
@@ -34,8 +36,6 @@ class tst_Frame : public QObject
 private slots:
     void layout_data();
     void layout();
-    void barSteps_data();
-    void barSteps();
     void init();
     void cleanup();
     void layoutPlacesPanelBarsAndCorner();
@@ -72,27 +72,30 @@ void tst_Frame::layout_data()
     QTest::addColumn<Bar>("horizontal");
     QTest::addColumn<Bar>("vertical");
 
+    // A large step is a tenth of the panel, a small one a hundredth, halves to even.
     const QSizeF temperature(10575, 6975);
     QTest::newRow("fits: centred, no bars") << QSizeF(15000, 9000) << temperature << QPoint()
                                             << QPointF(2212.5, 1012.5) << hidden << hidden;
     QTest::newRow("exactly as wide: a bar with maximum 0")
         << QSizeF(10575, 9000) << temperature << QPoint() << QPointF(0, 1012.5)
-        << Bar{true, 8745, 10320, 0, 0} << hidden;
+        << Bar{true, 8745, 10320, 0, 0, 1058, 106} << hidden;
     QTest::newRow("narrower, scrolled past the new end")
         << QSizeF(8000, 9000) << temperature << QPoint(3000, 0) << QPointF(-2575, 1012.5)
-        << Bar{true, 8745, 7745, 2575, 2575} << hidden;
+        << Bar{true, 8745, 7745, 2575, 2575, 1058, 106} << hidden;
     QTest::newRow("shorter") << QSizeF(12000, 5000) << temperature << QPoint(0, 500)
-                             << QPointF(712.5, -500) << hidden << Bar{true, 11745, 4745, 1975, 500};
+                             << QPointF(712.5, -500) << hidden
+                             << Bar{true, 11745, 4745, 1975, 500, 698, 70};
     QTest::newRow("no higher than a bar: 225 high")
-        << QSizeF(12000, 255) << temperature << QPoint() << QPointF(712.5, 0) << hidden
-        << Bar{true, 11745, 225, 6720, 0};
-    QTest::newRow("one twip higher") << QSizeF(12000, 256) << temperature << QPoint()
-                                     << QPointF(712.5, 0) << hidden << Bar{true, 11745, 1, 6719, 0};
+        << QSizeF(300, 200) << QSizeF(350, 250) << QPoint() << QPointF(0, 0)
+        << Bar{true, -55, 45, 50, 0, 35, 4} << Bar{true, 45, 225, 50, 0, 25, 2};
+    QTest::newRow("one twip higher")
+        << QSizeF(12000, 256) << temperature << QPoint() << QPointF(712.5, 0) << hidden
+        << Bar{true, 11745, 1, 6719, 0, 698, 70};
     QTest::newRow("no wider than a bar: no bar of no width")
         << QSizeF(255, 9000) << temperature << QPoint() << QPointF(0, 1012.5) << hidden << hidden;
     QTest::newRow("beyond 16 bits: the range is held")
-        << QSizeF(1000, 1000) << QSizeF(60000, 500) << QPoint() << QPointF(0, 250)
-        << Bar{true, 745, 745, 32767, 0} << hidden;
+        << QSizeF(1000, 1000) << QSizeF(60000, 1025) << QPoint() << QPointF(0, 0)
+        << Bar{true, 745, 745, 32767, 0, 6000, 600} << Bar{true, 745, 745, 25, 0, 102, 10};
 }
 
 void tst_Frame::layout()
@@ -117,35 +120,13 @@ void tst_Frame::layout()
         QCOMPARE(actual.length, expected.length);
         QCOMPARE(actual.maximum, expected.maximum);
         QCOMPARE(actual.value, expected.value);
+        QCOMPARE(actual.largeChange, expected.largeChange);
+        QCOMPARE(actual.smallChange, expected.smallChange);
     }
     QCOMPARE(result.cornerVisible, horizontal.visible || vertical.visible);
     if (result.cornerVisible)
         QCOMPARE(QPointF(result.cornerLeft, result.cornerTop),
                  QPointF(client.width() - 255, client.height() - 255));
-}
-
-void tst_Frame::barSteps_data()
-{
-    QTest::addColumn<float>("extent");
-    QTest::addColumn<qint16>("largeChange");
-    QTest::addColumn<qint16>("smallChange");
-
-    QTest::newRow("temperature panel") << 10575.0f << qint16(1058) << qint16(106);
-    QTest::newRow("half goes to even, down") << 250.0f << qint16(25) << qint16(2);
-    QTest::newRow("half goes to even, up") << 350.0f << qint16(35) << qint16(4);
-    QTest::newRow("large step half to even") << 1025.0f << qint16(102) << qint16(10);
-}
-
-void tst_Frame::barSteps()
-{
-    QFETCH(float, extent);
-    QFETCH(qint16, largeChange);
-    QFETCH(qint16, smallChange);
-    const auto layout = FrameLayout::compute({100, 100, extent, extent, 0, 0});
-    for (const FrameLayout::ScrollBar& bar : {layout.horizontal, layout.vertical}) {
-        QCOMPARE(bar.largeChange, largeChange);
-        QCOMPARE(bar.smallChange, smallChange);
-    }
 }
 
 void tst_Frame::init()
@@ -171,24 +152,18 @@ void tst_Frame::layoutPlacesPanelBarsAndCorner()
     QCOMPARE(visibleParts(), QString());
 
     m_frame->resize(600, 300); // 9000 x 4500 twips: both bars, 255 twips thick
-    misplaced = misplacedControls(*m_frame, {
-                                                {"Picture1", 0, 0, 10575, 6975},
-                                                {"HScroll1", 0, 4500 - 255, 9000 - 255, 255},
-                                                {"VScroll1", 9000 - 255, 0, 255, 4500 - 255},
-                                                {"shape1", 9000 - 255, 4500 - 255, 255, 255},
-                                            });
+    misplaced = misplacedControls(*m_frame, {{"Picture1", 0, 0, 10575, 6975},
+                                             {"HScroll1", 0, 4500 - 255, 9000 - 255, 255},
+                                             {"VScroll1", 9000 - 255, 0, 255, 4500 - 255},
+                                             {"shape1", 9000 - 255, 4500 - 255, 255, 255}});
     QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
     QCOMPARE(visibleParts(), QStringLiteral("HScroll1 VScroll1 shape1"));
-    // The range in twips, a tenth and a hundredth of the panel a step; the panel follows
-    // a thumb only when it is let go.
-    const QList<std::tuple<const char*, int, int, int>> ranges{
-        {"HScroll1", 10575 - 9000, 1058, 106}, {"VScroll1", 6975 - 4500, 698, 70}};
-    for (const auto& [name, maximum, pageStep, singleStep] : ranges) {
-        QCOMPARE(bar(name)->maximum(), maximum);
-        QCOMPARE(bar(name)->pageStep(), pageStep);
-        QCOMPARE(bar(name)->singleStep(), singleStep);
-        QVERIFY(!bar(name)->hasTracking());
-    }
+    // Range and steps in twips; the panel follows a thumb only when it is let go.
+    QList<int> bars;
+    for (const QScrollBar* scrollBar : {bar("HScroll1"), bar("VScroll1")})
+        bars << scrollBar->maximum() << scrollBar->pageStep() << scrollBar->singleStep()
+             << scrollBar->hasTracking();
+    QCOMPARE(bars, QList<int>({10575 - 9000, 1058, 106, false, 6975 - 4500, 698, 70, false}));
 }
 
 void tst_Frame::barsMoveThePanel()

@@ -44,9 +44,8 @@ private slots:
     void statusBarPanels();
     void placement_data();
     void placement();
-    void toolWindowKeepsWhatTheUserTyped();
     void resizeAfterVisitingEveryToolKeepsTheToolInView();
-    void keysChooseTheToolAndOpenItsHelp();
+    void keysChooseTheToolThatKeepsWhatWasTyped();
 
 private:
     std::unique_ptr<TestMainWindow> m_main;
@@ -74,165 +73,122 @@ void tst_frmMain::startsMaximisedWithTheTriangleInView()
                                  "MenuAbout=About", "MenuWEB=Vorn Web", "MenuPrint=Print Form"}));
 }
 
+namespace {
+// A tool bar button at its position (6 is the separator), and the tool window and status
+// text it shows (none for button 8, which starts the calculator and is not clicked here).
+struct ToolBarButton
+{
+    int position;
+    QString caption, toolTip, picture, toolWindow, panel1;
+};
+} // namespace
+
 void tst_frmMain::toolBarButtons_data()
 {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("toolTip");
-    QTest::addColumn<QString>("picture");
-    QTest::addColumn<QString>("toolWindow");
-    QTest::addColumn<QString>("panel1");
-
-    QTest::newRow("Angles") << 0 << "Angle Calc  "
-                            << "Triangle Calculator (Ctrl+1)"
-                            << "angle"
-                            << "frmTriangle"
-                            << "Angle Calculator";
-    QTest::newRow("CodeKeeper") << 1 << "Code Keeper"
-                                << "Programming Code Storage (Ctrl+2)"
-                                << "codekeeper"
-                                << "frmCodeKeeper"
-                                << "Code Keeper";
-    QTest::newRow("Temperature") << 2 << "Temperature"
-                                 << "Temperature (Ctrl+3)"
-                                 << "temperature"
-                                 << "frmTemp"
-                                 << "Temperature";
-    QTest::newRow("References") << 3 << "GDT / Ref.  "
-                                << "GD&T / References (Ctrl+4)"
-                                << "references"
-                                << "frmRef"
-                                << "GD&T / References";
-    QTest::newRow("RR") << 4 << "Gage R&&R  "
-                        << "Gage R&R Calculator (Ctrl+5)"
-                        << "gagerr"
-                        << "frmRR"
-                        << "Gage R & R";
-    QTest::newRow("Uncertainty") << 5 << "Uncertainty"
-                                 << "Machine and Part Uncertainity (Ctrl+6)"
-                                 << "uncertainty"
-                                 << "frmMPunc"
-                                 << "Machine / Part Uncertainty";
-    // Position 6 is the separator; button 8 starts the calculator, so it is not clicked.
-    QTest::newRow("Calculator") << 7 << "Calculator"
-                                << "Windows Calculator"
-                                << "calculator"
-                                << ""
-                                << "";
+    QTest::addColumn<ToolBarButton>("button");
+    QTest::newRow("Angles") << ToolBarButton(0, "Angle Calc  ", "Triangle Calculator (Ctrl+1)",
+                                             "angle", "frmTriangle", "Angle Calculator");
+    QTest::newRow("CodeKeeper") << ToolBarButton(1, "Code Keeper",
+                                                 "Programming Code Storage (Ctrl+2)", "codekeeper",
+                                                 "frmCodeKeeper", "Code Keeper");
+    QTest::newRow("Temperature") << ToolBarButton(2, "Temperature", "Temperature (Ctrl+3)",
+                                                  "temperature", "frmTemp", "Temperature");
+    QTest::newRow("References") << ToolBarButton(3, "GDT / Ref.  ", "GD&T / References (Ctrl+4)",
+                                                 "references", "frmRef", "GD&T / References");
+    QTest::newRow("RR") << ToolBarButton(4, "Gage R&&R  ", "Gage R&R Calculator (Ctrl+5)", "gagerr",
+                                         "frmRR", "Gage R & R");
+    QTest::newRow("Uncertainty") << ToolBarButton(
+        5, "Uncertainty", "Machine and Part Uncertainity (Ctrl+6)", "uncertainty", "frmMPunc",
+        "Machine / Part Uncertainty");
+    QTest::newRow("Calculator") << ToolBarButton(7, "Calculator", "Windows Calculator",
+                                                 "calculator", "", "");
 }
 
 void tst_frmMain::toolBarButtons()
 {
-    QFETCH(int, position);
-    QFETCH(QString, caption);
-    QFETCH(QString, toolTip);
-    QFETCH(QString, picture);
-    QFETCH(QString, toolWindow);
-    QFETCH(QString, panel1);
+    QFETCH(ToolBarButton, button);
     QVERIFY(m_main->open());
-    const QList<QAction*> buttons = window().findChild<QToolBar*>()->actions();
-    QCOMPARE(buttons.size(), 8);
-    QVERIFY(buttons.at(6)->isSeparator());
-    QAction* button = buttons.at(position);
-    QCOMPARE(button->objectName(), QString::fromLatin1(QTest::currentDataTag()));
-    QCOMPARE(button->iconText(), caption);
-    QCOMPARE(button->toolTip(), toolTip);
-    QCOMPARE(button->icon().pixmap(32).toImage(),
-             QIcon(QStringLiteral(":/icons/%1.svg").arg(picture)).pixmap(32).toImage());
-    if (toolWindow.isEmpty())
+    const QList<QAction*> actions = window().findChild<QToolBar*>()->actions();
+    QCOMPARE(actions.size(), 8);
+    QVERIFY(actions.at(6)->isSeparator());
+    QAction* action = actions.at(button.position);
+    QCOMPARE(action->objectName(), QString::fromLatin1(QTest::currentDataTag()));
+    QCOMPARE(action->iconText(), button.caption);
+    QCOMPARE(action->toolTip(), button.toolTip);
+    QCOMPARE(action->icon().pixmap(32).toImage(),
+             QIcon(QStringLiteral(":/icons/%1.svg").arg(button.picture)).pixmap(32).toImage());
+    if (button.toolWindow.isEmpty())
         return;
 
-    m_main->clickButton(position == 2 ? QStringLiteral("RR") : QStringLiteral("Temperature"));
-    m_main->clickButton(button->objectName());
-    QCOMPARE(m_main->visibleToolWindows(), QStringList{toolWindow});
-    QCOMPARE(window().findChild<QLabel*>(QStringLiteral("Panel1"))->text(), panel1);
-    QVERIFY(button->isChecked());
+    m_main->clickButton(button.position == 2 ? QStringLiteral("RR")
+                                             : QStringLiteral("Temperature"));
+    m_main->clickButton(action->objectName());
+    QCOMPARE(m_main->visibleToolWindows(), QStringList{button.toolWindow});
+    QCOMPARE(window().findChild<QLabel*>(QStringLiteral("Panel1"))->text(), button.panel1);
+    QVERIFY(action->isChecked());
     QCOMPARE(window().activeToolWindow()->parentWidget()->size(),
              window().findChild<QMdiArea*>()->viewport()->size());
 }
 
+namespace {
+// Choosing the menu item relabels button 8 and does nothing more; a click on the button
+// then runs the action with the tool in view and the help folder (none configured, empty,
+// or with the start topic); what it shows or prints. The message is text|title|icon.
+struct Button8Action
+{
+    QString itemKey, caption;
+    int picture;
+    QString tool, helpFolder, helpTopic;
+    QStringList modal, printed;
+    QString message;
+};
+} // namespace
+
 void tst_frmMain::button8Actions_data()
 {
-    // The item chosen relabels button 8 and does nothing more; a click on the button then
-    // runs its action with the tool in view and the help folder (none configured, empty,
-    // or with the start topic) of the row: what it shows or prints.
-    QTest::addColumn<QString>("itemKey");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("picture");
-    QTest::addColumn<QString>("tool");
-    QTest::addColumn<QString>("helpFolder");
-    QTest::addColumn<QString>("helpTopic");
-    QTest::addColumn<QStringList>("modal");
-    QTest::addColumn<QStringList>("printed");
-    QTest::addColumn<QString>("message"); // text|title|icon
-
-    const QStringList none;
-    QTest::newRow("Calculator (not run)") << "Calculator"
-                                          << "Calculator" << 5 << ""
-                                          << ""
-                                          << "" << none << none << "";
-    QTest::newRow("Help") << "Contents"
-                          << "Help      " << 8 << "Angles"
-                          << "start"
-                          << "Welcome to Quorvel Help.htm" << none << none << "";
+    QTest::addColumn<Button8Action>("action");
+    const QString start = QStringLiteral("start");
+    QTest::newRow("Calculator (not run)")
+        << Button8Action("Calculator", "Calculator", 5, "", "", "", {}, {}, "");
+    QTest::newRow("Help") << Button8Action("Contents", "Help      ", 8, "Angles", start,
+                                           "Welcome to Quorvel Help.htm", {}, {}, "");
     QTest::newRow("Help, none configured")
-        << "Contents"
-        << "Help      " << 8 << "Angles"
-        << "none"
-        << "" << none << none
-        << "Unable to display Help Contents. There is no Help associated with this "
-           "project.|Quorvel|information";
-    QTest::newRow("Help, pages missing") << "Contents"
-                                         << "Help      " << 8 << "Angles"
-                                         << "empty"
-                                         << "" << none << none << "File not found|Quorvel|no icon";
-    QTest::newRow("About") << "About"
-                           << "About     " << 9 << "Angles"
-                           << "start"
-                           << "" << QStringList{"frmSplash"} << none << "";
+        << Button8Action("Contents", "Help      ", 8, "Angles", "none", "", {}, {},
+                         "Unable to display Help Contents. There is no Help associated with "
+                         "this project.|Quorvel|information");
+    QTest::newRow("Help, pages missing")
+        << Button8Action("Contents", "Help      ", 8, "Angles", "empty", "", {}, {},
+                         "File not found|Quorvel|no icon");
+    QTest::newRow("About") << Button8Action("About", "About     ", 9, "Angles", start, "",
+                                            {"frmSplash"}, {}, "");
     QTest::newRow("Vorn Web, no browser")
-        << "WEB"
-        << "Vorn Web  " << 10 << "Angles"
-        << "start"
-        << "" << none << none << "Could Not find associated Browser|Browser Not Found|warning";
-    QTest::newRow("Print Form: the panel, named by panel 1")
-        << "Print"
-        << "Print Form" << 11 << "Temperature"
-        << "start"
-        << "" << QStringList{"frmPrinter"} << QStringList{"Temperature"} << "";
+        << Button8Action("WEB", "Vorn Web  ", 10, "Angles", start, "", {}, {},
+                         "Could Not find associated Browser|Browser Not Found|warning");
+    QTest::newRow("Print Form: the panel, named by panel 1") << Button8Action(
+        "Print", "Print Form", 11, "Temperature", start, "", {"frmPrinter"}, {"Temperature"}, "");
     QTest::newRow("Print Form, Code Keeper")
-        << "Print"
-        << "Print Form" << 11 << "CodeKeeper"
-        << "start"
-        << "" << none << none << "Use the print button on this form to print.|Quorvel|information";
+        << Button8Action("Print", "Print Form", 11, "CodeKeeper", start, "", {}, {},
+                         "Use the print button on this form to print.|Quorvel|information");
 }
 
 void tst_frmMain::button8Actions()
 {
-    QFETCH(QString, itemKey);
-    QFETCH(QString, caption);
-    QFETCH(int, picture);
-    QFETCH(QString, tool);
-    QFETCH(QString, helpFolder);
-    QFETCH(QString, helpTopic);
-    QFETCH(QStringList, modal);
-    QFETCH(QStringList, printed);
-    QFETCH(QString, message);
+    QFETCH(Button8Action, action);
     RecordingPrinting printing;
     QTemporaryDir folder;
-    if (helpFolder == QLatin1String("start"))
+    if (action.helpFolder == QLatin1String("start"))
         QVERIFY(QFile(folder.filePath(frmMain::startTopic())).open(QIODevice::WriteOnly));
     QVERIFY(m_main->open());
-    window().setHelpFolder(helpFolder == QLatin1String("none") ? QString() : folder.path());
-    m_main->chooseFromButton8Menu(itemKey == QLatin1String("About") ? "WEB" : "About");
-    m_main->chooseFromButton8Menu(itemKey);
-    QCOMPARE(button8()->text(), caption);
-    QCOMPARE(button8()->property("picture").toInt(), picture);
+    window().setHelpFolder(action.helpFolder == QLatin1String("none") ? QString() : folder.path());
+    m_main->chooseFromButton8Menu(action.itemKey == QLatin1String("About") ? "WEB" : "About");
+    m_main->chooseFromButton8Menu(action.itemKey);
+    QCOMPARE(button8()->text(), action.caption);
+    QCOMPARE(button8()->property("picture").toInt(), action.picture);
     QVERIFY(m_main->dialogs.messages().isEmpty() && m_main->dialogs.modalWindows().isEmpty());
-    if (tool.isEmpty())
+    if (action.tool.isEmpty())
         return;
 
-    m_main->clickButton(tool);
+    m_main->clickButton(action.tool);
     // The about box is owned by the main window, in about mode; the printer dialog prints.
     bool ownedInAboutMode = true;
     m_main->dialogs.queueModal([&](QDialog* dialog) {
@@ -247,19 +203,19 @@ void tst_frmMain::button8Actions()
     m_main->clickButton(QStringLiteral("Calculator"));
 
     const auto* viewer = window().findChild<HelpViewer*>();
-    QCOMPARE(viewer && viewer->isVisible() ? viewer->currentTopic() : QString(), helpTopic);
-    QCOMPARE(m_main->dialogs.modalWindows(), modal);
+    QCOMPARE(viewer && viewer->isVisible() ? viewer->currentTopic() : QString(), action.helpTopic);
+    QCOMPARE(m_main->dialogs.modalWindows(), action.modal);
     QVERIFY(ownedInAboutMode);
     const char* const icons[] = {"no icon", "information", "warning", "critical", "question"};
     QStringList shown;
     for (const ScriptedDialogs::Message& box : m_main->dialogs.messages())
         shown.append(box.text + '|' + box.title + '|' + icons[int(box.icon)]);
-    QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(shown, action.message.isEmpty() ? QStringList() : QStringList{action.message});
     QStringList names;
-    for (const RecordingPrinting::Action& action : printing.actions())
-        names.append(action.documentName);
-    QCOMPARE(names, printed);
-    if (!printed.isEmpty()) { // the tool's panel, at its size on screen
+    for (const RecordingPrinting::Action& job : printing.actions())
+        names.append(job.documentName);
+    QCOMPARE(names, action.printed);
+    if (!action.printed.isEmpty()) { // the tool's panel, at its size on screen
         const QRectF place =
             printing.documents().constFirst().pages.constFirst().items.constFirst().bounds;
         const auto* frame = qobject_cast<CalculatorFrame*>(window().activeToolWindow());
@@ -363,20 +319,6 @@ void tst_frmMain::placement()
         QCOMPARE(reopened->value(keys.at(i)).toString(), storedAfter.at(i));
 }
 
-void tst_frmMain::toolWindowKeepsWhatTheUserTyped()
-{
-    QVERIFY(m_main->open());
-    m_main->clickButton(QStringLiteral("Temperature"));
-    auto* box =
-        window().toolWindow(QStringLiteral("Temperature"))->findChild<QLineEdit*>("txtTemp");
-    QTest::keyClicks(box, QStringLiteral("212"));
-    m_main->clickButton(QStringLiteral("RR"));
-    QVERIFY(!box->isVisible());
-    m_main->clickButton(QStringLiteral("Temperature"));
-    QVERIFY(box->isVisible());
-    QCOMPARE(box->text(), QStringLiteral("212"));
-}
-
 void tst_frmMain::resizeAfterVisitingEveryToolKeepsTheToolInView()
 {
     QVERIFY(m_main->open());
@@ -392,7 +334,7 @@ void tst_frmMain::resizeAfterVisitingEveryToolKeepsTheToolInView()
     QVERIFY(tool->isAncestorOf(QApplication::focusWidget()));
 }
 
-void tst_frmMain::keysChooseTheToolAndOpenItsHelp()
+void tst_frmMain::keysChooseTheToolThatKeepsWhatWasTyped()
 {
     QTemporaryDir folder;
     const QString page = QStringLiteral("Temperature and Thermal Expansion.htm");
@@ -402,7 +344,14 @@ void tst_frmMain::keysChooseTheToolAndOpenItsHelp()
     window().setHelpFolder(folder.path());
     QTest::keyClick(&window(), Qt::Key_3, Qt::ControlModifier);
     QCOMPARE(m_main->visibleToolWindows(), QStringList{"frmTemp"});
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTemp"));
+    auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QCOMPARE(box->objectName(), QStringLiteral("txtTemp"));
+    QTest::keyClicks(box, QStringLiteral("212"));
+    m_main->clickButton(QStringLiteral("RR"));
+    QVERIFY(!box->isVisible());
+    QTest::keyClick(&window(), Qt::Key_3, Qt::ControlModifier);
+    QCOMPARE(QApplication::focusWidget(), box);
+    QCOMPARE(box->text(), QStringLiteral("212"));
     QTest::keyClick(&window(), Qt::Key_F1);
     QCOMPARE(window().findChild<HelpViewer*>()->currentTopic(), page);
 }
