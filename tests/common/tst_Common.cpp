@@ -85,22 +85,17 @@ void tst_Common::readNumber_data()
 
     QTest::newRow("leading point") << ".030" << false << true << Value(0.03);
     QTest::newRow("trailing point") << "5." << false << true << Value(5);
-    QTest::newRow("signed leading point") << "-.5" << false << true << Value(-0.5);
     QTest::newRow("plus sign") << "+.25" << false << true << Value(0.25);
     QTest::newRow("padded exponent") << " 00012.5e+03 " << false << true << Value(12500);
     QTest::newRow("subnormal") << "1e-320" << false << true << Value(1e-320);
     QTest::newRow("too small: 0") << "-1e-400" << false << true << Value(0.0);
     QTest::newRow("huge exponent below one") << "123.4e-99999999999" << false << true << Value(0.0);
     QTest::newRow("too large") << "1e999" << false << true << Value();
-    QTest::newRow("far too large") << "-12e99999999999" << false << true << Value();
     QTest::newRow("empty") << "" << false << false << Value();
-    QTest::newRow("blanks only") << "   " << false << false << Value();
     QTest::newRow("point only") << "." << false << false << Value();
     QTest::newRow("grouping") << "1,000" << false << false << Value();
     QTest::newRow("inner blank") << "5 5" << false << false << Value();
     QTest::newRow("two points") << "1.2.3" << false << false << Value();
-    QTest::newRow("sign only") << "-" << false << false << Value();
-    QTest::newRow("bare exponent") << "e3" << false << false << Value();
     QTest::newRow("dangling exponent") << "1e" << false << false << Value();
     QTest::newRow("double sign") << "--5" << false << false << Value();
     QTest::newRow("non-ASCII digits")
