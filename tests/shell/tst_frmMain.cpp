@@ -1,433 +1,359 @@
 #include "shell/frmMain.h"
 
-#include "ScriptedDialogs.h"
-#include "TestSettings.h"
+#include "RecordingPrintTarget.h"
+#include "TestMainWindow.h"
+#include "common/NumberText.h"
 #include "common/Twips.h"
+#include "frame/CalculatorFrame.h"
 #include "shell/HelpViewer.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCalendarWidget>
-#include <QClipboard>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
 #include <memory>
 
+// The main window's wiring, one row per handler; the rules behind the handlers are
+// tested on their own classes.
 class tst_frmMain : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { m_main = std::make_unique<TestMainWindow>(); }
+    void cleanup() { m_main.reset(); }
     void startsMaximisedWithTheTriangleInView();
-    void loadsTheSixToolWindowsInOrder();
-    void toolButtonShowsExactlyOneToolWindow_data();
-    void toolButtonShowsExactlyOneToolWindow();
-    void toolWindowKeepsWhatTheUserTyped();
+    void toolBarButtons_data();
+    void toolBarButtons();
+    void button8Actions_data();
+    void button8Actions();
+    void statusBarPanels_data();
+    void statusBarPanels();
+    void placement_data();
+    void placement();
     void resizeAfterVisitingEveryToolKeepsTheToolInView();
-    void dropDownChoiceOnlyRelabelsButton8_data();
-    void dropDownChoiceOnlyRelabelsButton8();
-    void firstRunUsesTheDefaultPlacement();
-    void restoresTheStoredPlacement();
-    void placementOffEveryScreenMovesOntoThePrimaryScreen();
-    void closeStoresThePlacement();
-    void closeWhileMinimisedLeavesThePlacement();
-    void closeWithoutMovingKeepsTheStoredPlacement();
-    void ctrlNumberChoosesTheToolAndFocusesItsFirstBox();
-    void f1OpensHelpOnTheToolInView();
-    void aboutBoxNeverClosesByItself();
-    void onlyTheDatePanelOpensTheCalendar();
-    void webPageWithoutABrowserSaysSo();
-    void helpOpensTheStartTopic();
-    void helpWithoutConfiguredHelpSaysSo();
-    void helpWithMissingPagesShowsTheError();
+    void keysChooseTheToolThatKeepsWhatWasTyped();
 
 private:
-    std::unique_ptr<TestSettings> m_store;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<TestMainWindow> m_main;
 
-    void openWindow();
-    void clickButton(const QString& key);
-    void chooseFromButton8Menu(const QString& itemKey);
-    QToolButton* button8() const;
-    QString panel1() const;
-    QList<QWidget*> visibleToolWindows() const;
+    frmMain& window() { return m_main->window(); }
+    QToolButton* button8() { return window().findChild<QToolButton*>(QStringLiteral("button8")); }
 };
-
-void tst_frmMain::init()
-{
-    m_store = std::make_unique<TestSettings>();
-    m_dialogs = std::make_unique<ScriptedDialogs>();
-}
-
-void tst_frmMain::cleanup()
-{
-    m_window.reset();
-    m_dialogs.reset();
-    m_store.reset();
-}
-
-void tst_frmMain::openWindow()
-{
-    m_window = std::make_unique<frmMain>(m_store->settings());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-}
-
-void tst_frmMain::clickButton(const QString& key)
-{
-    auto* toolBar = m_window->findChild<QToolBar*>(QStringLiteral("tbToolBar"));
-    auto* action = m_window->findChild<QAction*>(key);
-    QVERIFY2(action, qPrintable(key));
-    QTest::mouseClick(toolBar->widgetForAction(action), Qt::LeftButton);
-}
-
-void tst_frmMain::chooseFromButton8Menu(const QString& itemKey)
-{
-    auto* item = m_window->findChild<QAction*>(QStringLiteral("Menu") + itemKey);
-    QVERIFY2(item, qPrintable(itemKey));
-    item->trigger();
-}
-
-QToolButton* tst_frmMain::button8() const
-{
-    return m_window->findChild<QToolButton*>(QStringLiteral("button8"));
-}
-
-QString tst_frmMain::panel1() const
-{
-    return m_window->findChild<QLabel*>(QStringLiteral("Panel1"))->text();
-}
-
-QList<QWidget*> tst_frmMain::visibleToolWindows() const
-{
-    QList<QWidget*> visible;
-    for (QMdiSubWindow* subWindow : m_window->findChild<QMdiArea*>()->subWindowList())
-        if (subWindow->isVisible())
-            visible.append(subWindow->widget());
-    return visible;
-}
 
 void tst_frmMain::startsMaximisedWithTheTriangleInView()
 {
-    openWindow();
-    QVERIFY(m_window->isMaximized());
-    QCOMPARE(panel1(), QStringLiteral("Angle Calculator"));
-    const auto visible = visibleToolWindows();
-    QCOMPARE(visible.size(), 1);
-    QCOMPARE(visible.first()->objectName(), QStringLiteral("frmTriangle"));
+    QVERIFY(m_main->open());
+    QVERIFY(window().isMaximized());
+    QStringList loaded;
+    for (QMdiSubWindow* subWindow : window().findChild<QMdiArea*>()->subWindowList())
+        loaded.append(subWindow->widget()->objectName());
+    QCOMPARE(loaded, QStringList({"frmTriangle", "frmMPunc", "frmRR", "frmCodeKeeper", "frmTemp",
+                                  "frmRef"}));
+    QCOMPARE(m_main->visibleToolWindows(), QStringList{"frmTriangle"});
+    QVERIFY(window().findChild<QAction*>(QStringLiteral("Angles"))->isChecked());
     QCOMPARE(button8()->text(), QStringLiteral("Calculator"));
-    QVERIFY(m_window->findChild<QAction*>(QStringLiteral("Angles"))->isChecked());
+    QStringList items;
+    for (const QAction* item : window().findChild<QMenu*>("button8Menu")->actions())
+        items.append(item->objectName() + '=' + item->text());
+    QCOMPARE(items, QStringList({"MenuCalculator=Calculator", "MenuContents=Help",
+                                 "MenuAbout=About", "MenuWEB=Vorn Web", "MenuPrint=Print Form"}));
 }
 
-void tst_frmMain::loadsTheSixToolWindowsInOrder()
+namespace {
+// A tool bar button at its position (6 is the separator), and the tool window and status
+// text it shows (none for button 8, which starts the calculator and is not clicked here).
+struct ToolBarButton
 {
-    openWindow();
+    int position;
+    QString caption, toolTip, picture, toolWindow, panel1;
+};
+} // namespace
+
+void tst_frmMain::toolBarButtons_data()
+{
+    QTest::addColumn<ToolBarButton>("button");
+    QTest::newRow("Angles") << ToolBarButton(0, "Angle Calc  ", "Triangle Calculator (Ctrl+1)",
+                                             "angle", "frmTriangle", "Angle Calculator");
+    QTest::newRow("CodeKeeper") << ToolBarButton(1, "Code Keeper",
+                                                 "Programming Code Storage (Ctrl+2)", "codekeeper",
+                                                 "frmCodeKeeper", "Code Keeper");
+    QTest::newRow("Temperature") << ToolBarButton(2, "Temperature", "Temperature (Ctrl+3)",
+                                                  "temperature", "frmTemp", "Temperature");
+    QTest::newRow("References") << ToolBarButton(3, "GDT / Ref.  ", "GD&T / References (Ctrl+4)",
+                                                 "references", "frmRef", "GD&T / References");
+    QTest::newRow("RR") << ToolBarButton(4, "Gage R&&R  ", "Gage R&R Calculator (Ctrl+5)", "gagerr",
+                                         "frmRR", "Gage R & R");
+    QTest::newRow("Uncertainty") << ToolBarButton(
+        5, "Uncertainty", "Machine and Part Uncertainity (Ctrl+6)", "uncertainty", "frmMPunc",
+        "Machine / Part Uncertainty");
+    QTest::newRow("Calculator") << ToolBarButton(7, "Calculator", "Windows Calculator",
+                                                 "calculator", "", "");
+}
+
+void tst_frmMain::toolBarButtons()
+{
+    QFETCH(ToolBarButton, button);
+    QVERIFY(m_main->open());
+    const QList<QAction*> actions = window().findChild<QToolBar*>()->actions();
+    QCOMPARE(actions.size(), 8);
+    QVERIFY(actions.at(6)->isSeparator());
+    QAction* action = actions.at(button.position);
+    QCOMPARE(action->objectName(), QString::fromLatin1(QTest::currentDataTag()));
+    QCOMPARE(action->iconText(), button.caption);
+    QCOMPARE(action->toolTip(), button.toolTip);
+    QCOMPARE(action->icon().pixmap(32).toImage(),
+             QIcon(QStringLiteral(":/icons/%1.svg").arg(button.picture)).pixmap(32).toImage());
+    if (button.toolWindow.isEmpty())
+        return;
+
+    m_main->clickButton(button.position == 2 ? QStringLiteral("RR")
+                                             : QStringLiteral("Temperature"));
+    m_main->clickButton(action->objectName());
+    QCOMPARE(m_main->visibleToolWindows(), QStringList{button.toolWindow});
+    QCOMPARE(window().findChild<QLabel*>(QStringLiteral("Panel1"))->text(), button.panel1);
+    QVERIFY(action->isChecked());
+    QCOMPARE(window().activeToolWindow()->parentWidget()->size(),
+             window().findChild<QMdiArea*>()->viewport()->size());
+}
+
+namespace {
+// Choosing the menu item relabels button 8 and does nothing more; a click on the button
+// then runs the action with the tool in view and the help folder (none configured, empty,
+// or with the start topic); what it shows or prints. The message is text|title|icon.
+struct Button8Action
+{
+    QString itemKey, caption;
+    int picture;
+    QString tool, helpFolder, helpTopic;
+    QStringList modal, printed;
+    QString message;
+};
+} // namespace
+
+void tst_frmMain::button8Actions_data()
+{
+    QTest::addColumn<Button8Action>("action");
+    const QString start = QStringLiteral("start");
+    QTest::newRow("Calculator (not run)")
+        << Button8Action("Calculator", "Calculator", 5, "", "", "", {}, {}, "");
+    QTest::newRow("Help") << Button8Action("Contents", "Help      ", 8, "Angles", start,
+                                           "Welcome to Quorvel Help.htm", {}, {}, "");
+    QTest::newRow("Help, none configured")
+        << Button8Action("Contents", "Help      ", 8, "Angles", "none", "", {}, {},
+                         "Unable to display Help Contents. There is no Help associated with "
+                         "this project.|Quorvel|information");
+    QTest::newRow("Help, pages missing")
+        << Button8Action("Contents", "Help      ", 8, "Angles", "empty", "", {}, {},
+                         "File not found|Quorvel|no icon");
+    QTest::newRow("About") << Button8Action("About", "About     ", 9, "Angles", start, "",
+                                            {"frmSplash"}, {}, "");
+    QTest::newRow("Vorn Web, no browser")
+        << Button8Action("WEB", "Vorn Web  ", 10, "Angles", start, "", {}, {},
+                         "Could Not find associated Browser|Browser Not Found|warning");
+    QTest::newRow("Print Form: the panel, named by panel 1") << Button8Action(
+        "Print", "Print Form", 11, "Temperature", start, "", {"frmPrinter"}, {"Temperature"}, "");
+    QTest::newRow("Print Form, Code Keeper")
+        << Button8Action("Print", "Print Form", 11, "CodeKeeper", start, "", {}, {},
+                         "Use the print button on this form to print.|Quorvel|information");
+}
+
+void tst_frmMain::button8Actions()
+{
+    QFETCH(Button8Action, action);
+    RecordingPrinting printing;
+    QTemporaryDir folder;
+    if (action.helpFolder == QLatin1String("start"))
+        QVERIFY(QFile(folder.filePath(frmMain::startTopic())).open(QIODevice::WriteOnly));
+    QVERIFY(m_main->open());
+    window().setHelpFolder(action.helpFolder == QLatin1String("none") ? QString() : folder.path());
+    m_main->chooseFromButton8Menu(action.itemKey == QLatin1String("About") ? "WEB" : "About");
+    m_main->chooseFromButton8Menu(action.itemKey);
+    QCOMPARE(button8()->text(), action.caption);
+    QCOMPARE(button8()->property("picture").toInt(), action.picture);
+    QVERIFY(m_main->dialogs.messages().isEmpty() && m_main->dialogs.modalWindows().isEmpty());
+    if (action.tool.isEmpty())
+        return;
+
+    m_main->clickButton(action.tool);
+    // The about box is owned by the main window, in about mode; the printer dialog prints.
+    bool ownedInAboutMode = true;
+    m_main->dialogs.queueModal([&](QDialog* dialog) {
+        if (auto* timer = dialog->findChild<QTimer*>(QStringLiteral("Timer1")))
+            ownedInAboutMode = dialog->parentWidget() == &window() && !timer->isActive() &&
+                               dialog->findChild<QPushButton*>("cmdOK")->isVisible();
+        if (auto* print = dialog->findChild<QPushButton*>(QStringLiteral("cmdPrint")))
+            QTest::mouseClick(print, Qt::LeftButton);
+        return dialog->result();
+    });
+    QVERIFY(!window().findChild<HelpViewer*>());
+    m_main->clickButton(QStringLiteral("Calculator"));
+
+    const auto* viewer = window().findChild<HelpViewer*>();
+    QCOMPARE(viewer && viewer->isVisible() ? viewer->currentTopic() : QString(), action.helpTopic);
+    QCOMPARE(m_main->dialogs.modalWindows(), action.modal);
+    QVERIFY(ownedInAboutMode);
+    const char* const icons[] = {"no icon", "information", "warning", "critical", "question"};
+    QStringList shown;
+    for (const ScriptedDialogs::Message& box : m_main->dialogs.messages())
+        shown.append(box.text + '|' + box.title + '|' + icons[int(box.icon)]);
+    QCOMPARE(shown, action.message.isEmpty() ? QStringList() : QStringList{action.message});
     QStringList names;
-    for (QMdiSubWindow* subWindow : m_window->findChild<QMdiArea*>()->subWindowList())
-        names.append(subWindow->widget()->objectName());
-    QCOMPARE(names, QStringList({"frmTriangle", "frmMPunc", "frmRR", "frmCodeKeeper", "frmTemp",
-                                 "frmRef"}));
+    for (const RecordingPrinting::Action& job : printing.actions())
+        names.append(job.documentName);
+    QCOMPARE(names, action.printed);
+    if (!action.printed.isEmpty()) { // the tool's panel, at its size on screen
+        const QRectF place =
+            printing.documents().constFirst().pages.constFirst().items.constFirst().bounds;
+        const auto* frame = qobject_cast<CalculatorFrame*>(window().activeToolWindow());
+        QCOMPARE(place.size(), QSizeF(frame->picture()->size()) * 0.75);
+    }
 }
 
-void tst_frmMain::toolButtonShowsExactlyOneToolWindow_data()
+void tst_frmMain::statusBarPanels_data()
 {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("status");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QStringList>("texts"); // now or a minute later
+    QTest::addColumn<bool>("opensCalendar");
 
-    QTest::newRow("Uncertainty") << "Uncertainty" << "frmMPunc" << "Machine / Part Uncertainty";
-    QTest::newRow("RR") << "RR" << "frmRR" << "Gage R & R";
-    QTest::newRow("CodeKeeper") << "CodeKeeper" << "frmCodeKeeper" << "Code Keeper";
-    QTest::newRow("Temperature") << "Temperature" << "frmTemp" << "Temperature";
-    QTest::newRow("References") << "References" << "frmRef" << "GD&T / References";
-    QTest::newRow("Angles") << "Angles" << "frmTriangle" << "Angle Calculator";
+    const QDateTime now = QDateTime::currentDateTime();
+    QStringList dates, times;
+    for (const QDateTime& at : {now, now.addSecs(60)}) {
+        dates.append(QLocale::system().toString(at.date(), QLocale::ShortFormat));
+        times.append(NumberText::formatTime(at.time()));
+    }
+    QTest::newRow("Panel1") << 0 << QStringList{"Angle Calculator"} << false;
+    QTest::newRow("Calendar") << 1 << dates << true;
+    QTest::newRow("Time") << 2 << times << false;
 }
 
-void tst_frmMain::toolButtonShowsExactlyOneToolWindow()
+void tst_frmMain::statusBarPanels()
 {
-    QFETCH(QString, key);
-    QFETCH(QString, window);
-    QFETCH(QString, status);
-    openWindow();
-    clickButton(QStringLiteral("Temperature"));
-    clickButton(key);
-    const auto visible = visibleToolWindows();
-    QCOMPARE(visible.size(), 1);
-    QCOMPARE(visible.first()->objectName(), window);
-    QCOMPARE(m_window->activeToolWindow(), visible.first());
-    QCOMPARE(panel1(), status);
-    QVERIFY(m_window->findChild<QAction*>(key)->isChecked());
-    QVERIFY(visible.first()->isVisible());
-    QCOMPARE(visible.first()->parentWidget()->size(),
-             m_window->findChild<QMdiArea*>()->viewport()->size());
+    QFETCH(int, position);
+    QFETCH(QStringList, texts);
+    QFETCH(bool, opensCalendar);
+    QVERIFY(m_main->open());
+    QList<QLabel*> panels = window().findChild<QStatusBar*>()->findChildren<QLabel*>();
+    std::sort(panels.begin(), panels.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
+    QLabel* panel = panels.value(position);
+    QVERIFY(panel);
+    QCOMPARE(panel->objectName(), QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY2(texts.contains(panel->text()), qPrintable(panel->text()));
+
+    QWidget* owner = nullptr;
+    m_main->dialogs.queueModal([&owner](QDialog* dialog) {
+        owner = dialog->parentWidget();
+        return int(QDialog::Accepted);
+    });
+    QTest::mouseDClick(panel, Qt::LeftButton);
+    QCOMPARE(m_main->dialogs.modalWindows(),
+             opensCalendar ? QStringList{"frmCalendar"} : QStringList{});
+    QCOMPARE(owner, opensCalendar ? &window() : nullptr);
 }
 
-void tst_frmMain::toolWindowKeepsWhatTheUserTyped()
+void tst_frmMain::placement_data()
 {
-    openWindow();
-    QWidget* temperature = m_window->toolWindow(QStringLiteral("Temperature"));
-    auto* box = new QLineEdit(temperature->findChild<QWidget*>(QStringLiteral("Picture1")));
-    clickButton(QStringLiteral("Temperature"));
-    QTest::keyClicks(box, QStringLiteral("212"));
-    clickButton(QStringLiteral("RR"));
-    QVERIFY(!box->isVisible());
-    clickButton(QStringLiteral("Temperature"));
-    QVERIFY(box->isVisible());
-    QCOMPARE(box->text(), QStringLiteral("212"));
+    // Texts stored under "Settings" (MainLeft, MainTop, MainWidth, MainHeight; empty:
+    // none), the placement the window is shown at in twips, a move before closing (none
+    // when null) or closing minimised, and what is stored afterwards.
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QRect>("shown");
+    QTest::addColumn<QRect>("movedTo");
+    QTest::addColumn<bool>("minimised");
+    QTest::addColumn<QStringList>("storedAfter");
+
+    // 1000 twips are 66.7 pixels, 6500 are 433.3: the twips read are stored back.
+    QTest::newRow("first run, closed where it opened")
+        << QStringList{"", "", "", ""} << QRect(1000, 1000, 6500, 6500) << QRect() << false
+        << QStringList{"1000", "1000", "6500", "6500"};
+    QTest::newRow("moved and resized")
+        << QStringList{"1500", "750", "9000", "7000"} << QRect(1500, 750, 9000, 7000)
+        << QRect(1200, 1350, 9000, 7500) << false << QStringList{"1200", "1350", "9000", "7500"};
+    QTest::newRow("off every screen: onto the primary screen")
+        << QStringList{"-900000", "900000", "", ""} << QRect(0, 0, 6500, 6500) << QRect() << false
+        << QStringList{"-900000", "900000", "6500", "6500"};
+    QTest::newRow("closed minimised: nothing stored")
+        << QStringList{"2000", "", "", ""} << QRect(2000, 1000, 6500, 6500) << QRect() << true
+        << QStringList{"2000", "", "", ""};
+}
+
+void tst_frmMain::placement()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QRect, shown);
+    QFETCH(QRect, movedTo);
+    QFETCH(bool, minimised);
+    QFETCH(QStringList, storedAfter);
+    const QStringList keys{"Settings/MainLeft", "Settings/MainTop", "Settings/MainWidth",
+                           "Settings/MainHeight"};
+    const auto pixels = [](const QRect& t) {
+        return Twips::rect(t.x(), t.y(), t.width(), t.height());
+    };
+    for (int i = 0; i < keys.size(); ++i)
+        if (!stored.at(i).isEmpty())
+            m_main->store.settings().setValue(keys.at(i), stored.at(i));
+    QVERIFY(m_main->open());
+    QCOMPARE(window().normalGeometry(), pixels(shown));
+    if (!movedTo.isNull()) {
+        window().showNormal();
+        window().setGeometry(pixels(movedTo));
+    }
+    if (minimised)
+        window().setWindowState(Qt::WindowMinimized);
+    window().close();
+    const auto reopened = m_main->store.reopen();
+    for (int i = 0; i < keys.size(); ++i)
+        QCOMPARE(reopened->value(keys.at(i)).toString(), storedAfter.at(i));
 }
 
 void tst_frmMain::resizeAfterVisitingEveryToolKeepsTheToolInView()
 {
-    openWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(m_main->open());
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
     for (const char* key :
          {"Uncertainty", "RR", "CodeKeeper", "References", "Angles", "Temperature"})
-        clickButton(QLatin1String(key));
-    m_window->showNormal();
-    m_window->resize(700, 500);
+        m_main->clickButton(QLatin1String(key));
+    window().showNormal();
+    window().resize(700, 500);
     QCoreApplication::processEvents();
-    QWidget* tool = m_window->toolWindow(QStringLiteral("Temperature"));
-    QCOMPARE(tool->parentWidget()->size(), m_window->findChild<QMdiArea*>()->viewport()->size());
+    QWidget* tool = window().toolWindow(QStringLiteral("Temperature"));
+    QCOMPARE(tool->parentWidget()->size(), window().findChild<QMdiArea*>()->viewport()->size());
     QVERIFY(tool->isAncestorOf(QApplication::focusWidget()));
 }
 
-void tst_frmMain::dropDownChoiceOnlyRelabelsButton8_data()
+void tst_frmMain::keysChooseTheToolThatKeepsWhatWasTyped()
 {
-    QTest::addColumn<QString>("itemKey");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("picture");
-
-    QTest::newRow("Help") << "Contents" << "Help      " << 8;
-    QTest::newRow("About") << "About" << "About     " << 9;
-    QTest::newRow("Vorn Web") << "WEB" << "Vorn Web  " << 10;
-    QTest::newRow("Print Form") << "Print" << "Print Form" << 11;
-    QTest::newRow("Calculator") << "Calculator" << "Calculator" << 5;
-}
-
-void tst_frmMain::dropDownChoiceOnlyRelabelsButton8()
-{
-    QFETCH(QString, itemKey);
-    QFETCH(QString, caption);
-    QFETCH(int, picture);
-    openWindow();
-    chooseFromButton8Menu(QStringLiteral("Contents"));
-    chooseFromButton8Menu(itemKey);
-    QCOMPARE(button8()->text(), caption);
-    QCOMPARE(button8()->property("picture").toInt(), picture);
-    QVERIFY(m_dialogs->messages().isEmpty());
-    QVERIFY(m_dialogs->modalWindows().isEmpty());
-    QCOMPARE(panel1(), QStringLiteral("Angle Calculator"));
-    QCOMPARE(visibleToolWindows().size(), 1);
-}
-
-void tst_frmMain::firstRunUsesTheDefaultPlacement()
-{
-    openWindow();
-    QCOMPARE(m_window->normalGeometry(), Twips::rect(1000, 1000, 6500, 6500));
-}
-
-void tst_frmMain::restoresTheStoredPlacement()
-{
-    m_store->settings().setValue(QStringLiteral("Settings/MainLeft"), QStringLiteral("1500"));
-    m_store->settings().setValue(QStringLiteral("Settings/MainTop"), QStringLiteral("750"));
-    m_store->settings().setValue(QStringLiteral("Settings/MainWidth"), QStringLiteral("9000"));
-    m_store->settings().setValue(QStringLiteral("Settings/MainHeight"), QStringLiteral("bad"));
-    openWindow();
-    QCOMPARE(m_window->normalGeometry(), Twips::rect(1500, 750, 9000, 6500));
-}
-
-void tst_frmMain::placementOffEveryScreenMovesOntoThePrimaryScreen()
-{
-    m_store->settings().setValue(QStringLiteral("Settings/MainLeft"), QStringLiteral("-900000"));
-    m_store->settings().setValue(QStringLiteral("Settings/MainTop"), QStringLiteral("900000"));
-    openWindow();
-    const QRect placement = m_window->normalGeometry();
-    QVERIFY(m_window->screen()->availableGeometry().intersects(placement));
-    QCOMPARE(placement.size(), Twips::size(6500, 6500));
-}
-
-void tst_frmMain::closeStoresThePlacement()
-{
-    openWindow();
-    m_window->showNormal();
-    m_window->setGeometry(Twips::rect(1200, 1350, 9000, 7500));
-    m_window->close();
-    const auto stored = m_store->reopen();
-    QCOMPARE(stored->value(QStringLiteral("Settings/MainLeft")).toString(), QStringLiteral("1200"));
-    QCOMPARE(stored->value(QStringLiteral("Settings/MainTop")).toString(), QStringLiteral("1350"));
-    QCOMPARE(stored->value(QStringLiteral("Settings/MainWidth")).toString(), QStringLiteral("9000"));
-    QCOMPARE(stored->value(QStringLiteral("Settings/MainHeight")).toString(), QStringLiteral("7500"));
-}
-
-void tst_frmMain::closeWhileMinimisedLeavesThePlacement()
-{
-    m_store->settings().setValue(QStringLiteral("Settings/MainLeft"), QStringLiteral("2000"));
-    openWindow();
-    m_window->setWindowState(Qt::WindowMinimized);
-    m_window->close();
-    const auto stored = m_store->reopen();
-    QCOMPARE(stored->value(QStringLiteral("Settings/MainLeft")).toString(), QStringLiteral("2000"));
-    QVERIFY(!stored->contains(QStringLiteral("Settings/MainTop")));
-}
-
-void tst_frmMain::helpOpensTheStartTopic()
-{
-    QTemporaryDir helpFolder;
-    QFile page(helpFolder.filePath(frmMain::startTopic()));
-    QVERIFY(page.open(QIODevice::WriteOnly));
-    page.write("<html><body><h1>Welcome</h1></body></html>");
-    page.close();
-
-    openWindow();
-    m_window->setHelpFolder(helpFolder.path());
-    chooseFromButton8Menu(QStringLiteral("Contents"));
-    QVERIFY(!m_window->findChild<QTextBrowser*>(QStringLiteral("Browser")));
-    clickButton(QStringLiteral("Calculator"));
-    auto* browser = m_window->findChild<QTextBrowser*>(QStringLiteral("Browser"));
-    QVERIFY(browser);
-    QVERIFY(browser->isVisible());
-    QVERIFY(browser->toPlainText().contains(QStringLiteral("Welcome")));
-    QVERIFY(m_dialogs->messages().isEmpty());
-}
-
-void tst_frmMain::helpWithoutConfiguredHelpSaysSo()
-{
-    openWindow();
-    m_window->setHelpFolder(QString());
-    chooseFromButton8Menu(QStringLiteral("Contents"));
-    clickButton(QStringLiteral("Calculator"));
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    const auto message = m_dialogs->messages().first();
-    QCOMPARE(message.text, QStringLiteral("Unable to display Help Contents. There is no Help "
-                                          "associated with this project."));
-    QCOMPARE(message.icon, Dialogs::Icon::Information);
-    QCOMPARE(message.title, m_window->windowTitle());
-}
-
-void tst_frmMain::helpWithMissingPagesShowsTheError()
-{
-    QTemporaryDir emptyFolder;
-    openWindow();
-    m_window->setHelpFolder(emptyFolder.path());
-    chooseFromButton8Menu(QStringLiteral("Contents"));
-    clickButton(QStringLiteral("Calculator"));
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    QCOMPARE(m_dialogs->messages().first().text, QStringLiteral("File not found"));
-    QCOMPARE(m_dialogs->messages().first().icon, Dialogs::Icon::NoIcon);
-}
-
-void tst_frmMain::closeWithoutMovingKeepsTheStoredPlacement()
-{
-    openWindow(); // 1000 twips are 66.7 pixels, 6500 are 433.3
-    m_window->close();
-    const auto stored = m_store->reopen();
-    QCOMPARE(stored->value(QStringLiteral("Settings/MainTop")).toString(), QLatin1String("1000"));
-    QCOMPARE(stored->value(QStringLiteral("Settings/MainWidth")).toString(), QLatin1String("6500"));
-}
-
-void tst_frmMain::ctrlNumberChoosesTheToolAndFocusesItsFirstBox()
-{
-    openWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    QTest::keyClick(m_window.get(), Qt::Key_3, Qt::ControlModifier);
-    QCOMPARE(visibleToolWindows().constFirst()->objectName(), QStringLiteral("frmTemp"));
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTemp"));
-    QCOMPARE(m_window->findChild<QAction*>(QStringLiteral("Temperature"))->toolTip(),
-             QStringLiteral("Temperature (Ctrl+3)"));
-}
-
-void tst_frmMain::f1OpensHelpOnTheToolInView()
-{
-    QTemporaryDir helpFolder;
+    QTemporaryDir folder;
     const QString page = QStringLiteral("Temperature and Thermal Expansion.htm");
-    for (const QString& name : {frmMain::startTopic(), page})
-        QVERIFY(QFile(helpFolder.filePath(name)).open(QIODevice::WriteOnly));
-    openWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    m_window->setHelpFolder(helpFolder.path());
-    clickButton(QStringLiteral("Temperature"));
-    QTest::keyClick(m_window.get(), Qt::Key_F1);
-    QCOMPARE(m_window->findChild<HelpViewer*>()->currentTopic(), page);
-    // A tool without a page of its own yet opens the start topic.
-    clickButton(QStringLiteral("Uncertainty"));
-    QTest::keyClick(m_window.get(), Qt::Key_F1);
-    QCOMPARE(m_window->findChild<HelpViewer*>()->currentTopic(), frmMain::startTopic());
-}
-
-void tst_frmMain::aboutBoxNeverClosesByItself()
-{
-    openWindow();
-    QWidget* owner = nullptr;
-    bool ticking = true;
-    bool openAfterClicks = false;
-    m_dialogs->queueModal([&](QDialog* about) {
-        owner = about->parentWidget();
-        ticking = about->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive();
-        QTest::mouseClick(about->findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
-        openAfterClicks = about->isVisible();
-        QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")),
-                          Qt::LeftButton);
-        QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
-        return about->result();
-    });
-    QString copied;
-    m_dialogs->queueModal([&](QDialog* information) {
-        QTest::mouseClick(information->findChild<QPushButton*>(QStringLiteral("cmdCopy")),
-                          Qt::LeftButton);
-        copied = QGuiApplication::clipboard()->text();
-        return information->result();
-    });
-    chooseFromButton8Menu(QStringLiteral("About"));
-    clickButton(QStringLiteral("Calculator"));
-    QCOMPARE(m_dialogs->modalWindows(), QStringList({"frmSplash", "frmSysInfo"}));
-    QCOMPARE(owner, m_window.get());
-    QVERIFY(!ticking);
-    QVERIFY(openAfterClicks);
-    QVERIFY(copied.contains(QStringLiteral("Qt version: ")));
-}
-
-void tst_frmMain::onlyTheDatePanelOpensTheCalendar()
-{
-    openWindow();
-    for (const char* panel : {"Time", "Panel1"})
-        QTest::mouseDClick(m_window->findChild<QLabel*>(QLatin1String(panel)), Qt::LeftButton);
-    QVERIFY(m_dialogs->modalWindows().isEmpty());
-    QString ordinal;
-    m_dialogs->queueModal([&ordinal](QDialog* calendar) {
-        calendar->findChild<QCalendarWidget*>()->setSelectedDate(QDate(2005, 12, 1));
-        ordinal = calendar->findChild<QLabel*>(QStringLiteral("lblOrd"))->text();
-        return calendar->result();
-    });
-    QTest::mouseDClick(m_window->findChild<QLabel*>(QStringLiteral("Calendar")), Qt::LeftButton);
-    QCOMPARE(m_dialogs->modalWindows(), QStringList({"frmCalendar"}));
-    QCOMPARE(ordinal, QStringLiteral("2005335"));
-}
-
-void tst_frmMain::webPageWithoutABrowserSaysSo()
-{
-    openWindow();
-    chooseFromButton8Menu(QStringLiteral("WEB"));
-    clickButton(QStringLiteral("Calculator")); // no browser on this platform
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    const auto message = m_dialogs->messages().first();
-    QCOMPARE(message.text, QStringLiteral("Could Not find associated Browser"));
-    QCOMPARE(message.title, QStringLiteral("Browser Not Found"));
-    QCOMPARE(message.icon, Dialogs::Icon::Warning);
-
+    QVERIFY(QFile(folder.filePath(page)).open(QIODevice::WriteOnly));
+    QVERIFY(m_main->open());
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    window().setHelpFolder(folder.path());
+    QTest::keyClick(&window(), Qt::Key_3, Qt::ControlModifier);
+    QCOMPARE(m_main->visibleToolWindows(), QStringList{"frmTemp"});
+    auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QCOMPARE(box->objectName(), QStringLiteral("txtTemp"));
+    QTest::keyClicks(box, QStringLiteral("212"));
+    m_main->clickButton(QStringLiteral("RR"));
+    QVERIFY(!box->isVisible());
+    QTest::keyClick(&window(), Qt::Key_3, Qt::ControlModifier);
+    QCOMPARE(QApplication::focusWidget(), box);
+    QCOMPARE(box->text(), QStringLiteral("212"));
+    QTest::keyClick(&window(), Qt::Key_F1);
+    QCOMPARE(window().findChild<HelpViewer*>()->currentTopic(), page);
 }
 
 QTEST_MAIN(tst_frmMain)

@@ -1,0 +1,4 @@
+#include "common/NumberText.h"
+
+#include <QString>
+#include <QLineEdit>

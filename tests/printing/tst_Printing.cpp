@@ -1,0 +1,320 @@
+#include "printing/PdfPrintTarget.h"
+#include "printing/PrinterChoice.h"
+#include "printing/Printing.h"
+#include "printing/frmPrinter.h"
+
+#include "PdfPageReader.h"
+#include "RecordingPrintTarget.h"
+#include "ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <functional>
+
+// The print facility: the PDF files written where there is no printer, and the printer
+// dialog's choice of copies.
+class tst_Printing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void pdfDocumentsPagesAndPlaces_data();
+    void pdfDocumentsPagesAndPlaces();
+    void fontPointSizesHoldWhateverTheResolution();
+    void pdfChoiceOffersTheDocumentNameThenTheLastFolder();
+    void unfinishedDocumentLeavesTheExistingFile();
+    void stepsThatCannotRunFail();
+    void loadNamesThePrinterAndOffersOneToNinetyNine_data();
+    void loadNamesThePrinterAndOffersOneToNinetyNine();
+    void scrollingSelectsTheTopItem_data();
+    void scrollingSelectsTheTopItem();
+    void choosingWithTheKeyboardIsNotOverruledByTheScroll();
+    void cancelOrCloseLeavesTheChoiceUnconfirmed();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<RecordingPrinting> m_printing;
+    std::unique_ptr<frmPrinter> m_dialog;
+
+    QString path(const QString& name) const { return m_folder->filePath(name); }
+    QStringList pdfFiles() const
+    {
+        return QDir(m_folder->path()).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+    }
+    void openDialog();
+    template <typename T> T* control(const char* name) const
+    {
+        return m_dialog->findChild<T*>(QLatin1String(name));
+    }
+    QListWidget* list() const { return control<QListWidget>("List1"); }
+};
+
+void tst_Printing::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    m_dialogs = std::make_unique<ScriptedDialogs>();
+    m_printing = std::make_unique<RecordingPrinting>();
+    printerChoice() = PrinterChoice{};
+}
+
+void tst_Printing::cleanup()
+{
+    m_dialog.reset();
+    m_printing.reset();
+    m_dialogs.reset();
+    m_folder.reset();
+}
+
+void tst_Printing::pdfDocumentsPagesAndPlaces_data()
+{
+    QTest::addColumn<int>("documents");
+    QTest::addColumn<QStringList>("files");
+    QTest::newRow("one document: the chosen file") << 1 << QStringList{"report.pdf"};
+    QTest::newRow("three: numbered beside it")
+        << 3 << QStringList{"report-1.pdf", "report-2.pdf", "report-3.pdf"};
+}
+
+void tst_Printing::pdfDocumentsPagesAndPlaces()
+{
+    QFETCH(int, documents);
+    QFETCH(QStringList, files);
+    // Each document: a picture on its first page, another on its second, in points from
+    // the printable area's top-left corner.
+    const QList<QRectF> places{QRectF(25, 25, 72, 36), QRectF(100, 200, 144, 72)};
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    PdfPrintTarget target(path(QStringLiteral("report.pdf")), documents);
+    for (int document = 0; document < documents; ++document) {
+        QVERIFY2(target.beginDocument(), qPrintable(target.errorString()));
+        target.painter().drawImage(places.at(0), picture);
+        QVERIFY(target.newPage());
+        target.painter().drawImage(places.at(1), picture);
+        QVERIFY2(target.endDocument(), qPrintable(target.errorString()));
+    }
+    QCOMPARE(pdfFiles(), files);
+    QCOMPARE(target.writtenFiles().size(), documents);
+
+    const QPointF margin = -target.paperRect().topLeft();
+    QVERIFY(margin.x() > 0 && margin.y() > 0);
+    for (const QString& file : files) {
+        const PdfPageReader pdf(path(file));
+        QCOMPARE(pdf.pageCount(), 2);
+        for (int page = 0; page < 2; ++page) {
+            QCOMPARE(pdf.pageSize(page).toSize(), target.paperRect().size().toSize());
+            const QList<QRectF> images = pdf.imagePlacements(page);
+            QCOMPARE(images.size(), 1);
+            // To a tenth of a point.
+            const auto tenths = [](const QRectF& r) {
+                return QRect(qRound(r.x() * 10), qRound(r.y() * 10), qRound(r.width() * 10),
+                             qRound(r.height() * 10));
+            };
+            QCOMPARE(tenths(images.constFirst()), tenths(places.at(page).translated(margin)));
+        }
+    }
+}
+
+void tst_Printing::fontPointSizesHoldWhateverTheResolution()
+{
+    // The 1200 dpi PDF and the 72 dpi recording measure the same text alike.
+    const QFont font(QStringLiteral("Courier New"), 8);
+    const QString text = QStringLiteral("WWWWWWWWWW");
+    PdfPrintTarget pdf(path(QStringLiteral("font.pdf")), 1);
+    RecordingPrintTarget recording;
+    QVERIFY(pdf.beginDocument());
+    QVERIFY(recording.beginDocument());
+    pdf.setFont(font);
+    recording.setFont(font);
+    const double pdfWidth = pdf.fontMetrics().horizontalAdvance(text);
+    const double recordedWidth = recording.fontMetrics().horizontalAdvance(text);
+    QVERIFY2(qAbs(pdfWidth - recordedWidth) < 1.0,
+             qPrintable(QStringLiteral("%1 against %2").arg(pdfWidth).arg(recordedWidth)));
+    QVERIFY(pdf.fontMetrics().height() > 6 && pdf.fontMetrics().height() < 16);
+    QVERIFY(pdf.endDocument());
+    QVERIFY(recording.endDocument());
+}
+
+void tst_Printing::pdfChoiceOffersTheDocumentNameThenTheLastFolder()
+{
+    m_dialogs->queueFileName(path(QStringLiteral("chosen")));
+    std::unique_ptr<PrintTarget> target =
+        openPdfTarget(nullptr, QStringLiteral("GD&T / References"), 1);
+    QVERIFY(target);
+    QVERIFY(target->beginDocument());
+    QVERIFY(target->endDocument());
+    QCOMPARE(pdfFiles(), QStringList{QStringLiteral("chosen.pdf")});
+
+    QVERIFY(!openPdfTarget(nullptr, QStringLiteral("Temperature"), 3)); // cancelled
+    QCOMPARE(m_dialogs->fileRequests().size(), 2);
+    const ScriptedDialogs::FileRequest first = m_dialogs->fileRequests().constFirst();
+    QVERIFY(first.save);
+    QCOMPARE(QFileInfo(first.directory).fileName(), QStringLiteral("GD&T - References.pdf"));
+    QVERIFY(first.filter.contains(QLatin1String("*.pdf")));
+    QCOMPARE(m_dialogs->fileRequests().constLast().directory,
+             path(QStringLiteral("Temperature.pdf")));
+    QCOMPARE(pdfFiles(), QStringList{QStringLiteral("chosen.pdf")});
+}
+
+void tst_Printing::unfinishedDocumentLeavesTheExistingFile()
+{
+    const QString file = path(QStringLiteral("kept.pdf"));
+    {
+        QFile existing(file);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write("what was there");
+    }
+    {
+        PdfPrintTarget target(file, 1);
+        QVERIFY(target.beginDocument());
+        target.painter().drawLine(QPointF(0, 0), QPointF(10, 10));
+    }
+    QFile kept(file);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("what was there"));
+}
+
+void tst_Printing::stepsThatCannotRunFail()
+{
+    PdfPrintTarget pdf(path(QStringLiteral("order.pdf")), 1);
+    QVERIFY(!pdf.newPage());
+    QVERIFY(!pdf.endDocument());
+    QVERIFY(pdf.beginDocument());
+    QVERIFY(!pdf.beginDocument());
+    QVERIFY(pdf.endDocument());
+    const QString file = path(QStringLiteral("missing folder/report.pdf"));
+    PdfPrintTarget unwritable(file, 1);
+    QVERIFY(!unwritable.beginDocument());
+    QVERIFY(unwritable.errorString().contains(QDir::toNativeSeparators(file)));
+}
+
+void tst_Printing::openDialog()
+{
+    m_dialog = std::make_unique<frmPrinter>();
+    m_dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+}
+
+void tst_Printing::loadNamesThePrinterAndOffersOneToNinetyNine_data()
+{
+    QTest::addColumn<QString>("printer");
+    QTest::newRow("printer") << "Office LaserJet";
+    QTest::newRow("no printer") << "";
+}
+
+void tst_Printing::loadNamesThePrinterAndOffersOneToNinetyNine()
+{
+    QFETCH(QString, printer);
+    m_printing->setPrinterName(printer);
+    printerChoice() = PrinterChoice{true, 12};
+    openDialog();
+    const QString label = printer.isEmpty() ? QStringLiteral("No Printer Detected !") : printer;
+    QCOMPARE((QStringList{m_dialog->windowTitle(), control<QGroupBox>("Frame1")->title(),
+                          control<QLabel>("Label1")->text(), control<QLabel>("Label2")->text(),
+                          control<QPushButton>("cmdPrint")->text(),
+                          control<QPushButton>("cmdCancel")->text()}),
+             (QStringList{"Print", "Windows Default Printer", label, "Number of copies:", "Print",
+                          "Cancel"}));
+    // Loading clears the confirmation only.
+    QCOMPARE(printerChoice().PrintConfirmed, false);
+    QCOMPARE(printerChoice().PrintCopies, 12);
+    QCOMPARE(list()->count(), 99);
+    for (int row = 0; row < list()->count(); ++row)
+        QCOMPARE(list()->item(row)->text(), QString::number(row + 1));
+    QCOMPARE(list()->currentRow(), 0);
+    QVERIFY(list()->currentItem()->isSelected());
+}
+
+void tst_Printing::scrollingSelectsTheTopItem_data()
+{
+    using Scroll = std::function<void(QScrollBar*)>;
+    QTest::addColumn<Scroll>("scroll");
+    QTest::addColumn<int>("copies");
+    QTest::newRow("six clicks on the down arrow") << Scroll([](QScrollBar* bar) {
+        for (int click = 0; click < 6; ++click)
+            bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    }) << 7;
+    QTest::newRow("thumb dragged") << Scroll([](QScrollBar* bar) {
+        bar->setSliderDown(true);
+        bar->setSliderPosition(6);
+        bar->setSliderDown(false);
+    }) << 7;
+    QTest::newRow("mouse wheel, two notches") << Scroll([](QScrollBar* bar) {
+        auto* list = qobject_cast<QListWidget*>(bar->parentWidget()->parentWidget());
+        for (int notch = 0; notch < 2; ++notch) {
+            const QPointF at(5, 5);
+            QWheelEvent wheel(at, list->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(list->viewport(), &wheel);
+        }
+    }) << 1 + 2 * QApplication::wheelScrollLines();
+    QTest::newRow("to the end") << Scroll([](QScrollBar* bar) {
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    }) << -1;
+}
+
+void tst_Printing::scrollingSelectsTheTopItem()
+{
+    using Scroll = std::function<void(QScrollBar*)>;
+    QFETCH(Scroll, scroll);
+    QFETCH(int, copies);
+    openDialog();
+    QScrollBar* bar = list()->verticalScrollBar();
+    QVERIFY(bar->maximum() > 10);
+    scroll(bar);
+    // -1: the last item that can reach the top.
+    const int expected = copies > 0 ? copies : bar->maximum() + 1;
+    QCOMPARE(list()->currentItem()->text(), QString::number(expected));
+    QCOMPARE(list()->indexAt(QPoint(2, 2)).row(), expected - 1);
+
+    QTest::mouseClick(control<QPushButton>("cmdPrint"), Qt::LeftButton);
+    QCOMPARE(printerChoice().PrintConfirmed, true);
+    QCOMPARE(printerChoice().PrintCopies, expected);
+    QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+}
+
+void tst_Printing::choosingWithTheKeyboardIsNotOverruledByTheScroll()
+{
+    openDialog();
+    list()->setFocus();
+    for (int press = 0; press < 10; ++press)
+        QTest::keyClick(list(), Qt::Key_Down);
+    QCOMPARE(list()->currentItem()->text(), QStringLiteral("11"));
+    QTest::mouseClick(control<QPushButton>("cmdPrint"), Qt::LeftButton);
+    QCOMPARE(printerChoice().PrintCopies, 11);
+}
+
+void tst_Printing::cancelOrCloseLeavesTheChoiceUnconfirmed()
+{
+    for (const bool viaCancel : {true, false}) {
+        printerChoice() = PrinterChoice{true, 4};
+        openDialog();
+        list()->setCurrentRow(8);
+        if (viaCancel)
+            QTest::mouseClick(control<QPushButton>("cmdCancel"), Qt::LeftButton);
+        else
+            m_dialog->close();
+        QVERIFY(!m_dialog->isVisible());
+        QCOMPARE(m_dialog->result(), int(QDialog::Rejected));
+        QCOMPARE(printerChoice().PrintConfirmed, false);
+        QCOMPARE(printerChoice().PrintCopies, 4);
+    }
+}
+
+QTEST_MAIN(tst_Printing)
+#include "tst_Printing.moc"
