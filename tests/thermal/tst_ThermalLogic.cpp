@@ -19,9 +19,7 @@ private slots:
     void conversion();
     void expansion_data();
     void expansion();
-    void userLocale();
     void materialTable();
-    void shownCoefficient_data();
     void shownCoefficient();
 };
 
@@ -38,11 +36,7 @@ void tst_ThermalLogic::conversion_data()
     QTest::newRow("-40 C is -40 F") << "-40" << toF << "-40.00F";
     QTest::newRow("100 C") << "100" << toF << "212.00F";
     QTest::newRow("rounds to two decimals") << "33" << toC << "0.56C";
-    QTest::newRow("rounds to zero without a sign") << "31.995" << toC << "0.00C";
-    QTest::newRow("surrounding blanks") << " 20 " << toF << "68.00F";
-    QTest::newRow("empty") << "" << toC << "";
-    QTest::newRow("unit typed with it") << "212F" << toC << "";
-    QTest::newRow("grouping") << "1,000" << toF << "";
+    QTest::newRow("no number") << "" << toC << "";
     QTest::newRow("overflows to no number") << "9e307" << toF << "";
 }
 
@@ -65,10 +59,7 @@ void tst_ThermalLogic::expansion_data()
     QTest::newRow("steel example, mm: five decimals") << "100|13.0|10" << mm << "0.01300|100.01300";
     QTest::newRow("inches: four decimals") << "100|13.0|10" << in << "0.0130|100.0130";
     QTest::newRow("cooling shrinks the part") << "100|13.0|-10" << mm << "-0.01300|99.98700";
-    QTest::newRow("rounds half away from zero") << "10|5|1" << in << "0.0001|10.0001";
-    QTest::newRow("empty coefficient") << "100||10" << mm << "";
-    QTest::newRow("unit typed with the change") << "100|13.0|10F" << mm << "";
-    QTest::newRow("two points in the size") << "1.0.0|13.0|10" << mm << "";
+    QTest::newRow("a box without a number") << "100||10" << mm << "";
     QTest::newRow("overflows") << "1e300|1e300|1e300" << in << "";
 }
 
@@ -80,23 +71,6 @@ void tst_ThermalLogic::expansion()
     const QStringList box = boxes.split(QLatin1Char('|'));
     const auto result = ThermalExpansion::resultText(box[0], box[1], box[2], unit);
     QCOMPARE(result ? result->expansion + QLatin1Char('|') + result->newSize : QString(), shown);
-}
-
-// A German user types and reads a decimal comma; a point is no number there.
-void tst_ThermalLogic::userLocale()
-{
-    const QLocale german(QLocale::German, QLocale::Germany);
-    QCOMPARE(TemperatureConversion::resultText(QStringLiteral("37,5"),
-                                               Direction::CentigradeToFahrenheit, german),
-             QStringLiteral("99,50F"));
-    QVERIFY(!TemperatureConversion::resultText(QStringLiteral("37.5"),
-                                               Direction::CentigradeToFahrenheit, german));
-    const auto result =
-        ThermalExpansion::resultText(QStringLiteral("100"), QStringLiteral("13,0"),
-                                     QStringLiteral("10"), LengthUnit::Millimetre, german);
-    QCOMPARE(result->newSize, QStringLiteral("100,01300"));
-    QCOMPARE(MaterialTable::coefficientText(29, DegreeUnit::Centigrade, german),
-             QStringLiteral("13,0"));
 }
 
 // 39 materials in the handbook's order (not sorted), each with two numeric columns. Each
@@ -124,30 +98,14 @@ void tst_ThermalLogic::materialTable()
     QVERIFY(MaterialTable::coefficientText(39, DegreeUnit::Fahrenheit).isEmpty());
 }
 
-void tst_ThermalLogic::shownCoefficient_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("current");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("a selection shows its own figure") << 14 << "55"
-                                                      << "8.2";
-    QTest::newRow("none: one decimal") << -1 << "55"
-                                       << "55.0";
-    QTest::newRow("none: half rounds away from zero") << -1 << "13.05"
-                                                      << "13.1";
-    QTest::newRow("none: empty stays empty") << -1 << ""
-                                             << "";
-    QTest::newRow("none: text stays as it is") << -1 << "n/a"
-                                               << "n/a";
-}
-
+// The coefficient label shows the selected row's figure; with no row selected it rewrites
+// its own number with one decimal.
 void tst_ThermalLogic::shownCoefficient()
 {
-    QFETCH(int, row);
-    QFETCH(QString, current);
-    QFETCH(QString, shown);
-    QCOMPARE(MaterialTable::shownCoefficient(row, DegreeUnit::Fahrenheit, current), shown);
+    for (const auto& [row, current, shown] :
+         {std::tuple{14, "55", "8.2"}, {-1, "55", "55.0"}, {-1, "n/a", "n/a"}})
+        QCOMPARE(MaterialTable::shownCoefficient(row, DegreeUnit::Fahrenheit, current),
+                 QLatin1String(shown));
 }
 
 QTEST_APPLESS_MAIN(tst_ThermalLogic)
