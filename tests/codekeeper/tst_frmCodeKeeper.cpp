@@ -1,3 +1,4 @@
+#include "codekeeper/frmCat.h"
 #include "codekeeper/frmCodeKeeper.h"
 
 #include "RecordingPrintTarget.h"
@@ -77,6 +78,7 @@ void tst_frmCodeKeeper::init()
     }
     m_dialogs = std::make_unique<ScriptedDialogs>();
     m_printing = std::make_unique<RecordingPrinting>();
+    openWindow();
 }
 
 void tst_frmCodeKeeper::openWindow()
@@ -148,7 +150,6 @@ QString tst_frmCodeKeeper::file(const QString& name) const
 
 void tst_frmCodeKeeper::startState()
 {
-    openWindow();
     const QString captions =
         "cmdPrint=Print; cmdAdd=Add Catagory; lblcoord=Line: 1; lblcoordp=Pos: 1; lblLen=Sel: 0";
     QCOMPARE(shown(*m_window, captions), captions);
@@ -171,7 +172,6 @@ void tst_frmCodeKeeper::startState()
 // less the bar, the 60-twip bar, the right pane the rest, under the strip.
 void tst_frmCodeKeeper::placement()
 {
-    openWindow();
     const double width = Twips::fromPixels(900), strip = 510, height = Twips::fromPixels(500);
     const double left = (width - 60) * 0.11f;
     const std::initializer_list<TwipPlacement> design = {
@@ -192,22 +192,16 @@ void tst_frmCodeKeeper::placement()
     QString misplaced = misplacedControls(*m_window, design);
     QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
 
-    QString title;
-    QSize size;
-    m_dialogs->queueModal([&](QDialog* dialog) {
-        title = dialog->windowTitle();
-        size = dialog->size();
-        misplaced = misplacedControls(*dialog, {{"Label1", 120, 120, 1500, 255},
-                                                {"Text1", 120, 390, 2895, 345},
-                                                {"Label2", 120, 900, 1500, 255},
-                                                {"ImageCombo1", 120, 1170, 2895, 345},
-                                                {"Image1", 3210, 1110, 480, 480},
-                                                {"cmdSave", 3210, 390, 1095, 360}});
-        return int(QDialog::Rejected);
-    });
-    WindowDriver::click(*m_window, "cmdAdd");
-    QCOMPARE(title, QStringLiteral("Catagory - Code  Properties"));
-    QCOMPARE(size, Twips::size(4425, 1815));
+    CategoryDialogValues values;
+    const frmCat dialog(values, {});
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Catagory - Code  Properties"));
+    QCOMPARE(dialog.size(), Twips::size(4425, 1815));
+    misplaced = misplacedControls(dialog, {{"Label1", 120, 120, 1500, 255},
+                                           {"Text1", 120, 390, 2895, 345},
+                                           {"Label2", 120, 900, 1500, 255},
+                                           {"ImageCombo1", 120, 1170, 2895, 345},
+                                           {"Image1", 3210, 1110, 480, 480},
+                                           {"cmdSave", 3210, 390, 1095, 360}});
     QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
 }
 
@@ -215,6 +209,8 @@ void tst_frmCodeKeeper::placement()
 // file that cannot be read is reported and nothing is written to it later.
 void tst_frmCodeKeeper::treeErrorAndFileError()
 {
+    m_window.reset();
+    m_dialogs->clear();
     QFile(m_folder.filePath(QStringLiteral("Zero.txt"))).open(QIODevice::WriteOnly);
     openWindow();
     QCOMPARE(tree()->topLevelItemCount(), 3);
@@ -236,7 +232,6 @@ void tst_frmCodeKeeper::treeErrorAndFileError()
 
 void tst_frmCodeKeeper::nodeClickSavesAndOpens()
 {
-    openWindow();
     click(QStringLiteral("Macros"));
     QVERIFY(editor()->toPlainText().isEmpty());
     QVERIFY(!editor()->isEnabled());
@@ -256,7 +251,6 @@ void tst_frmCodeKeeper::nodeClickSavesAndOpens()
 
 void tst_frmCodeKeeper::fontButtonsAndCaretPosition()
 {
-    openWindow();
     const auto sizeAfter = [this](double size, const char* button) {
         QFont font = editor()->font();
         font.setPointSizeF(size);
@@ -278,7 +272,6 @@ void tst_frmCodeKeeper::fontButtonsAndCaretPosition()
 // the middle.
 void tst_frmCodeKeeper::splitBar()
 {
-    openWindow();
     auto* left = control(*m_window, "pbLeft");
     QTest::mousePress(m_window.get(), Qt::LeftButton, {},
                       QPoint(left->geometry().right() + 2, 200));
@@ -292,7 +285,6 @@ void tst_frmCodeKeeper::splitBar()
 
 void tst_frmCodeKeeper::addCategory()
 {
-    openWindow();
     queueCatDialog(QStringLiteral("tools"), QStringLiteral("Green"));
     queueCatDialog(QStringLiteral("Probes"), QStringLiteral("Green"));
     WindowDriver::click(*m_window, "cmdAdd");
@@ -306,7 +298,6 @@ void tst_frmCodeKeeper::addCategory()
 // An open category's picture still selects its own colour in the dialog.
 void tst_frmCodeKeeper::editRecoloursACategory()
 {
-    openWindow();
     tree()->expandItem(node("Tools"));
     QString shownColour;
     queueCatDialog(QStringLiteral("Tools"), QStringLiteral("Purple"), &shownColour);
@@ -319,7 +310,6 @@ void tst_frmCodeKeeper::editRecoloursACategory()
 
 void tst_frmCodeKeeper::deleteAsksWithNoAsDefault()
 {
-    openWindow();
     m_dialogs->queueAnswer(Dialogs::Answer::Yes);
     treeCommand(QStringLiteral("Probe"), 1);
     QCOMPARE(message(), QStringLiteral("Deleting the only code file will also delete the "
@@ -332,7 +322,6 @@ void tst_frmCodeKeeper::deleteAsksWithNoAsDefault()
 
 void tst_frmCodeKeeper::newCodeOnAnExpandedCategory()
 {
-    openWindow();
     click(QStringLiteral("Macros"), Qt::RightButton);
     QVERIFY(!m_window->findChild<QAction*>(QStringLiteral("mnuEditTree_3"))->isEnabled());
     tree()->expandItem(node("Macros"));
@@ -347,7 +336,6 @@ void tst_frmCodeKeeper::newCodeOnAnExpandedCategory()
 
 void tst_frmCodeKeeper::editCommands()
 {
-    openWindow();
     QTest::keyClicks(editor(), QStringLiteral("G01"));
     const auto item = [this](int index) -> QAction* {
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
@@ -372,7 +360,6 @@ void tst_frmCodeKeeper::editCommands()
 
 void tst_frmCodeKeeper::printsTheSelectionAsOneDocument()
 {
-    openWindow();
     editor()->insertPlainText(QStringLiteral("G01 X0\nG01 X1"));
     editor()->moveCursor(QTextCursor::Start);
     editor()->moveCursor(QTextCursor::EndOfLine, QTextCursor::KeepAnchor);

@@ -51,8 +51,7 @@ private slots:
     void placement();
     void optionUnlocksItsRow_data();
     void optionUnlocksItsRow();
-    void sweepRunsFromOneToTheTargetAndStops();
-    void clearOrARefusedCalculateLeavesTheSweepRunning();
+    void sweepRunsToItsTargetThroughClearAndRefusal();
     void angularErrorConvertsInDecimalMode();
     void symbolClick_data();
     void symbolClick();
@@ -211,18 +210,13 @@ void tst_frmRef::optionUnlocksItsRow()
     }
 }
 
-void tst_frmRef::sweepRunsFromOneToTheTargetAndStops()
+// A sweep draws a line a degree from 1 to its target and stops; a refused Calculate leaves
+// it running, and Clear redraws the dial under it.
+void tst_frmRef::sweepRunsToItsTargetThroughClearAndRefusal()
 {
     perform(*m_window, "SSTab1=Degrees / Angular Error; txtDegD=90; cmdDegCalc");
     QCOMPARE(text(*m_window, "txtCAH"), QStringLiteral("3"));
     QVERIFY(!sweptAt(45));
-    QCOMPARE(tickUntilTheSweepStops(), 90);
-    QVERIFY(sweptAt(2) && sweptAt(88) && !sweptAt(100));
-}
-
-void tst_frmRef::clearOrARefusedCalculateLeavesTheSweepRunning()
-{
-    perform(*m_window, "SSTab1=Degrees / Angular Error; txtDegD=90; cmdDegCalc");
     tick(40);
     perform(*m_window, "txtDegD=400; cmdDegCalc");
     tick(10);
@@ -232,7 +226,7 @@ void tst_frmRef::clearOrARefusedCalculateLeavesTheSweepRunning()
     for (const QString& box : angleBoxes)
         QVERIFY2(text(*m_window, box).isEmpty(), qPrintable(box));
     QCOMPARE(tickUntilTheSweepStops(), 40);
-    QVERIFY(sweptAt(70) && !sweptAt(45));
+    QVERIFY(sweptAt(70) && sweptAt(88) && !sweptAt(45) && !sweptAt(100));
 }
 
 void tst_frmRef::angularErrorConvertsInDecimalMode()

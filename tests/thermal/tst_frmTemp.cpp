@@ -76,8 +76,8 @@ void tst_frmTemp::handlers_data()
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("expected");
 
-    const char* steel = "cmbMaterial=Steel; opttuc; cmdXfer; txtTempChange=10; txtDistance=100";
-    const auto row = [](const char* name, const char* steps, const char* expected,
+    const QString steel = "cmbMaterial=Steel; opttuc; cmdXfer; txtTempChange=10; txtDistance=100";
+    const auto row = [](const char* name, const QString& steps, const char* expected,
                         const char* locale = "en_US") {
         QTest::newRow(name) << locale << steps << expected;
     };
@@ -90,19 +90,17 @@ void tst_frmTemp::handlers_data()
         "txtMat=14.2; Label6=ppm/deg. C; txtCOE=8.2");
     row("back to Fahrenheit", "opttuc; opttuf", "txtMat=55; Label6=ppm/deg. F");
     row("no material selected", "cmbMaterial=", "txtMat=55.0");
-    row("calculate in mm", QByteArray(steel) + "; optmumm; cmdCEcalc",
+    row("calculate in mm", steel + "; optmumm; cmdCEcalc",
         "txtCOE=13.0; lblExp=0.01300; lblNew=100.01300");
     row("Enter calculates in inches", "txtCOE=13.0; txtTempChange=10; txtDistance=100\r",
         "lblExp=0.0130; lblNew=100.0130");
     row("a chosen material is not the coefficient",
-        "cmbMaterial=Steel; txtTempChange=10; "
-        "txtDistance=100; cmdCEcalc",
-        "lblExp=; lblNew=");
-    row("a word leaves the expansion",
-        QByteArray(steel) + "; cmdCEcalc; txtDistance=12x; cmdCEcalc", "lblExp=0.0130");
-    row("clear the expansion", QByteArray(steel) + "; cmdCEcalc; cmdCEclear",
+        "cmbMaterial=Steel; txtTempChange=10; txtDistance=100; cmdCEcalc", "lblExp=; lblNew=");
+    row("a word leaves the expansion", steel + "; cmdCEcalc; txtDistance=12x; cmdCEcalc",
+        "lblExp=0.0130");
+    row("clear the expansion", steel + "; cmdCEcalc; cmdCEclear",
         "lblExp=; lblNew=; txtTempChange=; txtDistance=; txtCOE=13.0; cmbMaterial=Steel");
-    row("a transferred figure reads back in the user's locale", QByteArray(steel) + "; cmdCEcalc",
+    row("a transferred figure reads back in the user's locale", steel + "; cmdCEcalc",
         "txtCOE=13,0; lblNew=100,0130", "de_DE");
 }
 

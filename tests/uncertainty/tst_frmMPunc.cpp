@@ -65,9 +65,6 @@ void tst_frmMPunc::startState()
     QCOMPARE(control(window, "txtdtol")->toolTip(), QStringLiteral("Example: .030  = +/- .030"));
     QCOMPARE(control(window, "cmdmdia")->toolTip(),
              QStringLiteral("Recalculates diameter tolerance based on modified diamerter"));
-    QCOMPARE(control(window, "cmb4")->toolTip(),
-             QStringLiteral("Normally 10% = always acceptable, 11-30% maybe acceptable, above 30% "
-                            "never acceptable"));
 
     // The first proposal unlocks the part boxes and the "M" buttons; Clear does not undo it.
     perform(window, isoProposal + "; cmd4calcclear");
