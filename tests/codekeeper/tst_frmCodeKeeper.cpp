@@ -12,11 +12,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>

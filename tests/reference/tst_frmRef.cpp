@@ -60,8 +60,7 @@ private slots:
     void sizeButtonsWaitForPlot();
 
 private:
-    void tick(int times);
-    int tickUntilTheSweepStops();
+    int tick(int times);
     bool sweptAt(double degrees) const;
     QImage drawing(const char* picture) const
     {
@@ -78,17 +77,12 @@ void tst_frmRef::init()
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
 
-void tst_frmRef::tick(int times)
-{
-    for (int i = 0; i < times; ++i)
-        QMetaObject::invokeMethod(m_window.get(), "Timer1_Timer");
-}
-
-int tst_frmRef::tickUntilTheSweepStops()
+// Ticks the sweep's timer while it runs, at most `times` times; how many ticks there were.
+int tst_frmRef::tick(int times)
 {
     int ticks = 0;
-    for (; m_window->findChild<QTimer*>("Timer1")->isActive() && ticks <= 400; ++ticks)
-        tick(1);
+    for (; ticks < times && m_window->findChild<QTimer*>("Timer1")->isActive(); ++ticks)
+        QMetaObject::invokeMethod(m_window.get(), "Timer1_Timer");
     return ticks;
 }
 
@@ -225,7 +219,7 @@ void tst_frmRef::sweepRunsToItsTargetThroughClearAndRefusal()
     QVERIFY(!sweptAt(45));
     for (const QString& box : angleBoxes)
         QVERIFY2(text(*m_window, box).isEmpty(), qPrintable(box));
-    QCOMPARE(tickUntilTheSweepStops(), 40);
+    QCOMPARE(tick(400), 40);
     QVERIFY(sweptAt(70) && sweptAt(88) && !sweptAt(45) && !sweptAt(100));
 }
 
@@ -235,7 +229,7 @@ void tst_frmRef::angularErrorConvertsInDecimalMode()
     QCOMPARE(shown(*m_window, "txtDD=45.0; txtDegD=45"), QStringLiteral("txtDD=45.0; txtDegD=45"));
     QVERIFY(control<QRadioButton>(*m_window, "optDD")->isChecked());
     QVERIFY(control<QLineEdit>(*m_window, "txtDegD")->isReadOnly());
-    QCOMPARE(tickUntilTheSweepStops(), 45);
+    QCOMPARE(tick(400), 45);
     perform(*m_window, "cmdAEclear");
     const QString cleared = "txtAEDist=; txtAEerror=; txtDegD=; txtDD=";
     QCOMPARE(shown(*m_window, cleared), cleared);
