@@ -1,9 +1,10 @@
+#include "codekeeper/frmCat.h"
 #include "codekeeper/frmCodeKeeper.h"
-#include "shell/frmMain.h"
 
 #include "RecordingPrintTarget.h"
 #include "ScriptedDialogs.h"
-#include "TestSettings.h"
+#include "TwipPlacement.h"
+#include "WindowDriver.h"
 #include "common/Twips.h"
 
 #include <QAction>
@@ -11,19 +12,19 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
 #include <memory>
 
-// Code Keeper's window over a store in a temporary folder, worked through its controls.
+using namespace WindowDriver;
+
+// Code Keeper's window over a store in a temporary folder, worked through its controls; the
+// store's rules have their own tests.
 class tst_frmCodeKeeper : public QObject
 {
     Q_OBJECT
@@ -31,11 +32,11 @@ class tst_frmCodeKeeper : public QObject
 private slots:
     void init();
     void cleanup();
-    void loadOpensWorkingAndShowsTheStore();
-    void openFailureIsReported();
+    void startState();
+    void placement();
+    void treeErrorAndFileError();
     void nodeClickSavesAndOpens();
-    void fontButtons();
-    void caretPosition();
+    void fontButtonsAndCaretPosition();
     void splitBar();
     void addCategory();
     void editRecoloursACategory();
@@ -43,33 +44,25 @@ private slots:
     void newCodeOnAnExpandedCategory();
     void editCommands();
     void printsTheSelectionAsOneDocument();
-    void textSurvivesSwitchingTools();
 
 private:
+    void openWindow();
+    QTreeWidget* tree() const { return control<QTreeWidget>(*m_window, "TreeView1"); }
+    QPlainTextEdit* editor() const { return control<QPlainTextEdit>(*m_window, "txtEditor"); }
+    QTreeWidgetItem* node(const QString& text) const;
+    int picture(const QString& text) const { return node(text)->data(0, Qt::UserRole + 1).toInt(); }
+    void click(const QString& node, Qt::MouseButton button = Qt::LeftButton);
+    void treeCommand(const QString& node, int item);
+    // Names (and colours) in frmCat and saves; `shownColour` gets the colour it showed.
+    void queueCatDialog(const QString& name, const QString& colour = {},
+                        QString* shownColour = nullptr);
+    QString message() const;
+    QString file(const QString& name) const;
+
     QTemporaryDir m_folder;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<RecordingPrinting> m_printing;
     std::unique_ptr<frmCodeKeeper> m_window;
-
-    void openWindow();
-    template <typename Control> Control* control(const QString& name) const
-    {
-        auto* found = m_window->findChild<Control*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
-    QTreeWidget* tree() const { return control<QTreeWidget>("TreeView1"); }
-    QPlainTextEdit* editor() const { return control<QPlainTextEdit>("txtEditor"); }
-    QTreeWidgetItem* node(const QString& text) const;
-    int picture(const QString& text) const { return node(text)->data(0, Qt::UserRole + 1).toInt(); }
-    void click(const QString& text, Qt::MouseButton button = Qt::LeftButton);
-    void treeCommand(const QString& text, int item);
-    // Names (and colours) in frmCat and saves; `shownColour` gets the colour it showed.
-    void queueCatDialog(const QString& name, const QString& colour = {},
-                        QString* shownColour = nullptr);
-    void expectMessage(const QString& text, const QString& title, Dialogs::Icon icon) const;
-    QString file(const QString& name) const;
 };
 
 void tst_frmCodeKeeper::init()
@@ -83,6 +76,7 @@ void tst_frmCodeKeeper::init()
     }
     m_dialogs = std::make_unique<ScriptedDialogs>();
     m_printing = std::make_unique<RecordingPrinting>();
+    openWindow();
 }
 
 void tst_frmCodeKeeper::openWindow()
@@ -117,35 +111,32 @@ void tst_frmCodeKeeper::click(const QString& text, Qt::MouseButton button)
 void tst_frmCodeKeeper::treeCommand(const QString& text, int item)
 {
     click(text, Qt::RightButton);
-    QVERIFY(control<QMenu>("mnuEditTreeTop")->isVisible());
-    control<QMenu>("mnuEditTreeTop")->hide();
-    control<QAction>(QStringLiteral("mnuEditTree_%1").arg(item))->trigger();
+    QVERIFY(control<QMenu>(*m_window, "mnuEditTreeTop")->isVisible());
+    control<QMenu>(*m_window, "mnuEditTreeTop")->hide();
+    m_window->findChild<QAction*>(QStringLiteral("mnuEditTree_%1").arg(item))->trigger();
 }
 
 void tst_frmCodeKeeper::queueCatDialog(const QString& name, const QString& colour,
                                        QString* shownColour)
 {
     m_dialogs->queueModal([name, colour, shownColour](QDialog* dialog) {
-        auto* colours = dialog->findChild<QComboBox*>(QStringLiteral("ImageCombo1"));
+        auto* colours = control<QComboBox>(*dialog, "ImageCombo1");
         if (shownColour)
-            *shownColour =
-                colours->isVisible() ? colours->currentText() : QStringLiteral("(hidden)");
-        dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(name);
-        if (!colour.isEmpty())
-            colours->setCurrentIndex(colours->findText(colour));
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdSave")),
-                          Qt::LeftButton);
+            *shownColour = colours->isVisible() ? colours->currentText() : "(hidden)";
+        perform(*dialog, "Text1=" + name + (colour.isEmpty() ? "" : "; ImageCombo1=" + colour));
+        WindowDriver::click(*dialog, "cmdSave");
         return dialog->result();
     });
 }
 
-void tst_frmCodeKeeper::expectMessage(const QString& text, const QString& title,
-                                      Dialogs::Icon icon) const
+// The one message shown: its text, title and icon.
+QString tst_frmCodeKeeper::message() const
 {
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    QCOMPARE(m_dialogs->messages().first().text, text);
-    QCOMPARE(m_dialogs->messages().first().title, title);
-    QCOMPARE(m_dialogs->messages().first().icon, icon);
+    if (m_dialogs->messages().size() != 1)
+        return QStringLiteral("%1 messages").arg(m_dialogs->messages().size());
+    const ScriptedDialogs::Message& shown = m_dialogs->messages().first();
+    const char* icons[] = {"none", "information", "warning", "critical", "question"};
+    return shown.text + " | " + shown.title + " | " + icons[int(shown.icon)];
 }
 
 QString tst_frmCodeKeeper::file(const QString& name) const
@@ -155,34 +146,90 @@ QString tst_frmCodeKeeper::file(const QString& name) const
                                             : QStringLiteral("(missing)");
 }
 
-// A name that cannot be taken apart ends the tree after the nodes before it.
-void tst_frmCodeKeeper::loadOpensWorkingAndShowsTheStore()
+void tst_frmCodeKeeper::startState()
 {
-    QFile(m_folder.filePath(QStringLiteral("Zero.txt"))).open(QIODevice::WriteOnly);
-    openWindow();
-    QCOMPARE(tree()->topLevelItemCount(), 3);
+    const QString captions =
+        "cmdPrint=Print; cmdAdd=Add Catagory; lblcoord=Line: 1; lblcoordp=Pos: 1; lblLen=Sel: 0";
+    QCOMPARE(shown(*m_window, captions), captions);
+    QStringList tips;
+    for (const char* name : {"cmdCut", "cmdCopy", "cmdPaste", "cmdFontu", "cmdFontd", "lblcoord",
+                             "lblcoordp", "lblLen"})
+        tips.append(control(*m_window, name)->toolTip());
+    QCOMPARE(tips.join(" | "), QStringLiteral("Cut | Copy | Paste | Increase Font Size | Decrease "
+                                              "Font Size | Current Line | Current Insert Position "
+                                              "| Length of Selected Text"));
+    QCOMPARE(editor()->font().family(), QStringLiteral("Courier New"));
+    QCOMPARE(editor()->lineWrapMode(), QPlainTextEdit::NoWrap);
     QCOMPARE(tree()->currentItem(), node(" Working"));
     QCOMPARE(picture(" Working"), 8);
     QCOMPARE(picture("Probe"), 24);
     QCOMPARE(file(QStringLiteral("Working.txt")), QString());
-    expectMessage(QStringLiteral("An error has occured while loading the code tree"),
-                  QStringLiteral("Quorvel Warning"), Dialogs::Icon::Critical);
 }
 
-// A scratch file that cannot be read: the message, and nothing written to it later.
-void tst_frmCodeKeeper::openFailureIsReported()
+// The strip's design rectangles and the panes' layout: the left pane 0.11 of the width
+// less the bar, the 60-twip bar, the right pane the rest, under the strip.
+void tst_frmCodeKeeper::placement()
 {
-    QDir(m_folder.path()).mkdir(QStringLiteral("Working.txt"));
+    const double width = Twips::fromPixels(900), strip = 510, height = Twips::fromPixels(500);
+    const double left = (width - 60) * 0.11f;
+    const std::initializer_list<TwipPlacement> design = {
+        {"Picture1", 0, 0, width, strip},
+        {"cmdPrint", 60, 60, 900, 390},
+        {"cmdCut", 1080, 60, 435, 390},
+        {"cmdCopy", 1545, 60, 435, 390},
+        {"cmdPaste", 2010, 60, 435, 390},
+        {"cmdFontu", 2595, 60, 435, 390},
+        {"cmdFontd", 3060, 60, 435, 390},
+        {"cmdAdd", 3645, 60, 1500, 390},
+        {"lblcoord", 5340, 90, 1230, 330},
+        {"lblcoordp", 6630, 90, 1230, 330},
+        {"lblLen", 7920, 90, 1230, 330},
+        {"pbLeft", 0, strip, left, height - strip},
+        {"pbRight", left + 60, strip, width - 60 - left, height - strip},
+    };
+    QString misplaced = misplacedControls(*m_window, design);
+    QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
+
+    CategoryDialogValues values;
+    const frmCat dialog(values, {});
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Catagory - Code  Properties"));
+    QCOMPARE(dialog.size(), Twips::size(4425, 1815));
+    misplaced = misplacedControls(dialog, {{"Label1", 120, 120, 1500, 255},
+                                           {"Text1", 120, 390, 2895, 345},
+                                           {"Label2", 120, 900, 1500, 255},
+                                           {"ImageCombo1", 120, 1170, 2895, 345},
+                                           {"Image1", 3210, 1110, 480, 480},
+                                           {"cmdSave", 3210, 390, 1095, 360}});
+    QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
+}
+
+// A name that cannot be taken apart ends the tree after the nodes before it; a scratch
+// file that cannot be read is reported and nothing is written to it later.
+void tst_frmCodeKeeper::treeErrorAndFileError()
+{
+    m_window.reset();
+    m_dialogs->clear();
+    QFile(m_folder.filePath(QStringLiteral("Zero.txt"))).open(QIODevice::WriteOnly);
+    openWindow();
+    QCOMPARE(tree()->topLevelItemCount(), 3);
+    QCOMPARE(message(),
+             QStringLiteral("An error has occured while loading the code tree | Quorvel Warning "
+                            "| critical"));
+
+    m_window.reset();
+    m_dialogs->clear();
+    QFile::remove(m_folder.filePath(QStringLiteral("Zero.txt")));
+    QFile::remove(m_folder.filePath(QStringLiteral("Working.txt")));
+    QVERIFY(QDir(m_folder.path()).mkdir(QStringLiteral("Working.txt")));
     openWindow();
     QTest::keyClicks(editor(), QStringLiteral("lost"));
     click(QStringLiteral("Tools"));
-    expectMessage(QStringLiteral("File access error  75: Path/File access error"),
-                  QStringLiteral("Quorvel"), Dialogs::Icon::Warning);
+    QCOMPARE(message(), QStringLiteral("File access error  75: Path/File access error | Quorvel "
+                                       "| warning"));
 }
 
 void tst_frmCodeKeeper::nodeClickSavesAndOpens()
 {
-    openWindow();
     click(QStringLiteral("Macros"));
     QVERIFY(editor()->toPlainText().isEmpty());
     QVERIFY(!editor()->isEnabled());
@@ -200,35 +247,30 @@ void tst_frmCodeKeeper::nodeClickSavesAndOpens()
              QStringLiteral("Macros_05_Align.txt\r\nG01 X0\r\nG01 X1\r\n"));
 }
 
-void tst_frmCodeKeeper::fontButtons()
+void tst_frmCodeKeeper::fontButtonsAndCaretPosition()
 {
-    openWindow();
     const auto sizeAfter = [this](double size, const char* button) {
         QFont font = editor()->font();
         font.setPointSizeF(size);
         editor()->setFont(font);
-        QTest::mouseClick(control<QPushButton>(QLatin1String(button)), Qt::LeftButton);
+        WindowDriver::click(*m_window, button);
         return editor()->font().pointSizeF();
     };
     QCOMPARE(sizeAfter(7, "cmdFontd"), 6.0);
     QCOMPARE(sizeAfter(71, "cmdFontu"), 72.0);
-}
 
-void tst_frmCodeKeeper::caretPosition()
-{
-    openWindow();
     editor()->insertPlainText(QStringLiteral("ab\ncd\nef"));
     editor()->moveCursor(QTextCursor::StartOfLine);
-    QCOMPARE(control<QLabel>("lblcoord")->text(), QStringLiteral("Line: 3"));
-    QCOMPARE(control<QLabel>("lblcoordp")->text(), QStringLiteral("Pos: 1"));
+    editor()->moveCursor(QTextCursor::Right, QTextCursor::KeepAnchor);
+    const QString position = "lblcoord=Line: 3; lblcoordp=Pos: 1; lblLen=Sel: 1";
+    QCOMPARE(shown(*m_window, position), position);
 }
 
 // The bar between the panes drags the split; the left pane keeps 400 twips and stops at
 // the middle.
 void tst_frmCodeKeeper::splitBar()
 {
-    openWindow();
-    auto* left = control<QWidget>("pbLeft");
+    auto* left = control(*m_window, "pbLeft");
     QTest::mousePress(m_window.get(), Qt::LeftButton, {},
                       QPoint(left->geometry().right() + 2, 200));
     QTest::mouseMove(m_window.get(), QPoint(300, 200));
@@ -241,13 +283,11 @@ void tst_frmCodeKeeper::splitBar()
 
 void tst_frmCodeKeeper::addCategory()
 {
-    openWindow();
     queueCatDialog(QStringLiteral("tools"), QStringLiteral("Green"));
     queueCatDialog(QStringLiteral("Probes"), QStringLiteral("Green"));
-    QTest::mouseClick(control<QPushButton>("cmdAdd"), Qt::LeftButton);
-    expectMessage(QStringLiteral("Catagory name already in use."), QStringLiteral("Quorvel"),
-                  Dialogs::Icon::Warning);
-    QTest::mouseClick(control<QPushButton>("cmdAdd"), Qt::LeftButton);
+    WindowDriver::click(*m_window, "cmdAdd");
+    QCOMPARE(message(), QStringLiteral("Catagory name already in use. | Quorvel | warning"));
+    WindowDriver::click(*m_window, "cmdAdd");
     QCOMPARE(file(QStringLiteral("Probes_13_New.txt")), QString());
     QCOMPARE(tree()->currentItem(), node("Probes")->child(0));
     QCOMPARE(picture("New"), 16);
@@ -256,7 +296,6 @@ void tst_frmCodeKeeper::addCategory()
 // An open category's picture still selects its own colour in the dialog.
 void tst_frmCodeKeeper::editRecoloursACategory()
 {
-    openWindow();
     tree()->expandItem(node("Tools"));
     QString shownColour;
     queueCatDialog(QStringLiteral("Tools"), QStringLiteral("Purple"), &shownColour);
@@ -269,12 +308,10 @@ void tst_frmCodeKeeper::editRecoloursACategory()
 
 void tst_frmCodeKeeper::deleteAsksWithNoAsDefault()
 {
-    openWindow();
     m_dialogs->queueAnswer(Dialogs::Answer::Yes);
     treeCommand(QStringLiteral("Probe"), 1);
-    expectMessage(
-        QStringLiteral("Deleting the only code file will also delete the catagory, continue?"),
-        QStringLiteral("Code Keeper"), Dialogs::Icon::Critical);
+    QCOMPARE(message(), QStringLiteral("Deleting the only code file will also delete the "
+                                       "catagory, continue? | Code Keeper | critical"));
     QCOMPARE(m_dialogs->messages().first().buttons, Dialogs::Buttons::YesNoCancel);
     QCOMPARE(m_dialogs->messages().first().defaultAnswer, Dialogs::Answer::No);
     QCOMPARE(file(QStringLiteral("Tools_21_Probe.txt")), QStringLiteral("(missing)"));
@@ -283,12 +320,13 @@ void tst_frmCodeKeeper::deleteAsksWithNoAsDefault()
 
 void tst_frmCodeKeeper::newCodeOnAnExpandedCategory()
 {
-    openWindow();
     click(QStringLiteral("Macros"), Qt::RightButton);
-    QVERIFY(!control<QAction>("mnuEditTree_3")->isEnabled());
+    QVERIFY(!m_window->findChild<QAction*>(QStringLiteral("mnuEditTree_3"))->isEnabled());
     tree()->expandItem(node("Macros"));
-    queueCatDialog(QStringLiteral("Retract"));
+    QString shownColour;
+    queueCatDialog(QStringLiteral("Retract"), {}, &shownColour);
     treeCommand(QStringLiteral("Macros"), 3);
+    QCOMPARE(shownColour, QStringLiteral("(hidden)"));
     QCOMPARE(file(QStringLiteral("Macros_05_Retract.txt")), QString());
     QCOMPARE(tree()->currentItem(), node("Retract"));
     QVERIFY(editor()->isEnabled());
@@ -296,23 +334,21 @@ void tst_frmCodeKeeper::newCodeOnAnExpandedCategory()
 
 void tst_frmCodeKeeper::editCommands()
 {
-    openWindow();
     QTest::keyClicks(editor(), QStringLiteral("G01"));
     const auto item = [this](int index) -> QAction* {
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
                                 editor()->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(editor()->viewport(), &event);
-        control<QMenu>("mnuEditTop")->hide();
-        return control<QAction>(QStringLiteral("mnuEdit_%1").arg(index));
+        control<QMenu>(*m_window, "mnuEditTop")->hide();
+        return m_window->findChild<QAction*>(QStringLiteral("mnuEdit_%1").arg(index));
     };
     QVERIFY(item(0)->isEnabled());
     QVERIFY(!item(6)->isEnabled());
-    QVERIFY(!control<QPushButton>("cmdCut")->isEnabled());
+    QVERIFY(!control(*m_window, "cmdCut")->isEnabled());
     item(7)->trigger();
     QVERIFY(item(2)->isEnabled());
-    QTest::mouseClick(control<QPushButton>("cmdCut"), Qt::LeftButton);
-    QTest::mouseClick(control<QPushButton>("cmdPaste"), Qt::LeftButton);
-    QTest::mouseClick(control<QPushButton>("cmdPaste"), Qt::LeftButton);
+    for (const char* button : {"cmdCut", "cmdPaste", "cmdPaste"})
+        WindowDriver::click(*m_window, button);
     QCOMPARE(editor()->toPlainText(), QStringLiteral("G01G01"));
     item(7)->trigger();
     item(6)->trigger();
@@ -322,36 +358,20 @@ void tst_frmCodeKeeper::editCommands()
 
 void tst_frmCodeKeeper::printsTheSelectionAsOneDocument()
 {
-    openWindow();
     editor()->insertPlainText(QStringLiteral("G01 X0\nG01 X1"));
     editor()->moveCursor(QTextCursor::Start);
     editor()->moveCursor(QTextCursor::EndOfLine, QTextCursor::KeepAnchor);
     m_dialogs->queueModal([](QDialog* dialog) {
-        dialog->findChild<QListWidget*>(QStringLiteral("List1"))->setCurrentRow(1);
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdPrint")),
-                          Qt::LeftButton);
+        control<QListWidget>(*dialog, "List1")->setCurrentRow(1);
+        WindowDriver::click(*dialog, "cmdPrint");
         return dialog->result();
     });
-    QTest::mouseClick(control<QPushButton>("cmdPrint"), Qt::LeftButton);
+    WindowDriver::click(*m_window, "cmdPrint");
     QCOMPARE(m_printing->documents().size(), 1);
     const RecordedDocument& printed = m_printing->documents().first();
     QCOMPARE(printed.pages.size(), 2);
     for (const RecordedPage& page : printed.pages)
         QCOMPARE(page.texts(), QStringList{"G01 X0"});
-}
-
-void tst_frmCodeKeeper::textSurvivesSwitchingTools()
-{
-    TestSettings store;
-    frmMain main(store.settings());
-    main.show();
-    main.findChild<QAction*>(QStringLiteral("CodeKeeper"))->trigger();
-    auto* box = main.toolWindow(QStringLiteral("CodeKeeper"))->findChild<QPlainTextEdit*>();
-    QTest::keyClicks(box, QStringLiteral("G01 X0"));
-    main.findChild<QAction*>(QStringLiteral("Temperature"))->trigger();
-    main.findChild<QAction*>(QStringLiteral("CodeKeeper"))->trigger();
-    QVERIFY(box->isVisible());
-    QCOMPARE(box->toPlainText(), QStringLiteral("G01 X0"));
 }
 
 QTEST_MAIN(tst_frmCodeKeeper)

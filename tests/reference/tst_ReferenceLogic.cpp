@@ -38,13 +38,10 @@ private slots:
     void calculate_data();
     void calculate();
     void readsAndWritesTheUserLocale();
-    void angularError_data();
-    void angularError();
-    void inchMillimetre_data();
-    void inchMillimetre();
+    void oneFigure_data();
+    void oneFigure();
     void sizeRadii_data();
     void sizeRadii();
-    void sweep_data();
     void sweep();
     void everySymbolHasItsPicture();
 
@@ -119,59 +116,43 @@ void tst_ReferenceLogic::readsAndWritesTheUserLocale()
     QCOMPARE(sweep, 45.75f);
 }
 
-void tst_ReferenceLogic::angularError_data()
+void tst_ReferenceLogic::oneFigure_data()
 {
-    QTest::addColumn<QString>("distance");
-    QTest::addColumn<QString>("error");
-    QTest::addColumn<QString>("angle"); // empty: no angle
-
-    const auto row = [](const char* name, const char* distance, const char* error,
-                        const char* angle) { QTest::newRow(name) << distance << error << angle; };
-    row("equal legs", "10", "10", "45.0");
-    row("no distance", "0", "1", "90.0");
-    row("no error: the limit", "1", "0", "0.0");
-    row("tiny error far out", "1e30", "1e-30", "0.0");
-    row("neither", "0", "0", "");
-    row("negative distance", "-1", "1", "");
-    row("negative error", "1", "-1", "");
-    row("empty error", "1", "", "");
-}
-
-void tst_ReferenceLogic::angularError()
-{
-    QFETCH(QString, distance);
-    QFETCH(QString, error);
-    QFETCH(QString, angle);
-    QCOMPARE(AngleConversion::angularErrorText(distance, error).value_or(QString()), angle);
-}
-
-void tst_ReferenceLogic::inchMillimetre_data()
-{
-    QTest::addColumn<QString>("length");
-    QTest::addColumn<Direction>("direction");
+    QTest::addColumn<QString>("converter"); // angle: distance|error; mm or in: a length
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("result"); // empty: the result stays as it was
 
-    const auto row = [](const char* name, const char* length, Direction direction,
+    const auto row = [](const char* name, const char* converter, const char* typed,
                         const char* result) {
-        QTest::newRow(name) << length << direction << result;
+        QTest::newRow(name) << converter << typed << result;
     };
-    const auto toMm = Direction::InchToMillimetre;
-    const auto toIn = Direction::MillimetreToInch;
-    row("an inch", "1", toMm, "25.4");
-    row("25.4 mm", "25.4", toIn, "1.0");
-    row("a millimetre: seven decimals", "1", toIn, "0.0393701");
-    row("negative converts too", "-2", toMm, "-50.8");
-    row("empty", "", toMm, "");
-    row("unit typed with it", "1in", toMm, "");
-    row("beyond the range of a number", "1e308", toMm, "");
+    row("angle: equal legs", "angle", "10|10", "45.0");
+    row("angle: no distance", "angle", "0|1", "90.0");
+    row("angle: no error, the limit", "angle", "1|0", "0.0");
+    row("angle: tiny error far out", "angle", "1e30|1e-30", "0.0");
+    row("angle: neither", "angle", "0|0", "");
+    row("angle: negative distance", "angle", "-1|1", "");
+    row("angle: negative error", "angle", "1|-1", "");
+    row("an inch", "mm", "1", "25.4");
+    row("25.4 mm", "in", "25.4", "1.0");
+    row("a millimetre: seven decimals", "in", "1", "0.0393701");
+    row("negative converts too", "mm", "-2", "-50.8");
+    row("empty", "mm", "", "");
+    row("beyond the range of a number", "mm", "1e308", "");
 }
 
-void tst_ReferenceLogic::inchMillimetre()
+void tst_ReferenceLogic::oneFigure()
 {
-    QFETCH(QString, length);
-    QFETCH(Direction, direction);
+    QFETCH(QString, converter);
+    QFETCH(QString, typed);
     QFETCH(QString, result);
-    QCOMPARE(InchMillimetre::resultText(length, direction).value_or(QString()), result);
+    const auto figure =
+        converter == QLatin1String("angle")
+            ? AngleConversion::angularErrorText(typed.section('|', 0, 0), typed.section('|', 1))
+            : InchMillimetre::resultText(typed, converter == QLatin1String("mm")
+                                                    ? Direction::InchToMillimetre
+                                                    : Direction::MillimetreToInch);
+    QCOMPARE(figure.value_or(QString()), result);
 }
 
 void tst_ReferenceLogic::sizeRadii_data()
@@ -203,31 +184,21 @@ void tst_ReferenceLogic::sizeRadii()
     }
 }
 
-void tst_ReferenceLogic::sweep_data()
-{
-    QTest::addColumn<float>("target");
-    QTest::addColumn<int>("lines");
-
-    QTest::newRow("a right angle") << 90.0f << 90;
-    QTest::newRow("a full turn") << 360.0f << 360;
-    QTest::newRow("a fraction of a degree still draws the first line") << 0.25f << 1;
-    QTest::newRow("a part degree is not drawn") << 45.75f << 45;
-}
-
+// One line a whole degree from 1 up to the target, at least the first.
 void tst_ReferenceLogic::sweep()
 {
-    QFETCH(float, target);
-    QFETCH(int, lines);
-
-    QImage dial(100, 100, QImage::Format_ARGB32);
-    QPainter painter(&dial);
-    ClockFace clock;
-    clock.placeOn(QSizeF(1500, 1500));
-    clock.startSweep(target);
-    int drawn = 1;
-    while (clock.drawSweepLine(painter) && drawn <= 400)
-        ++drawn;
-    QCOMPARE(drawn, lines);
+    for (const auto& [target, lines] :
+         {std::pair{90.0f, 90}, {360.0f, 360}, {0.25f, 1}, {45.75f, 45}}) {
+        QImage dial(100, 100, QImage::Format_ARGB32);
+        QPainter painter(&dial);
+        ClockFace clock;
+        clock.placeOn(QSizeF(1500, 1500));
+        clock.startSweep(target);
+        int drawn = 1;
+        while (clock.drawSweepLine(painter) && drawn <= 400)
+            ++drawn;
+        QCOMPARE(drawn, lines);
+    }
 }
 
 void tst_ReferenceLogic::everySymbolHasItsPicture()

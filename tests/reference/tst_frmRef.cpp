@@ -1,18 +1,23 @@
 #include "reference/frmRef.h"
 
+#include "TwipPlacement.h"
+#include "WindowDriver.h"
+#include "common/Twips.h"
 #include "reference/GdtSymbols.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
 #include <cmath>
 #include <memory>
+
+using namespace WindowDriver;
 
 namespace {
 
@@ -42,41 +47,27 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void init();
     void cleanup() { m_window.reset(); }
-    void startsReadyOnTheSymbols();
+    void startState();
+    void placement();
     void optionUnlocksItsRow_data();
     void optionUnlocksItsRow();
-    void sweepRunsFromOneToTheTargetAndStops();
-    void clearOrARefusedCalculateLeavesTheSweepRunning();
-    void angularErrorConvertsInDecimalModeAndClears();
-    void clickingASymbolShowsIt();
-    void clickingTheWideFrameSelectsEntry37();
-    void inchMillimetreCalculatesAndClears();
+    void sweepRunsToItsTargetThroughClearAndRefusal();
+    void angularErrorConvertsInDecimalMode();
+    void symbolClick_data();
+    void symbolClick();
+    void inchMillimetre_data();
+    void inchMillimetre();
     void sizeButtonsWaitForPlot();
 
 private:
-    std::unique_ptr<frmRef> m_window;
-
-    template <typename T = QWidget> T* control(const QString& name) const
-    {
-        auto* found = m_window->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
-    QString text(const QString& box) const { return control<QLineEdit>(box)->text(); }
-    void type(const QString& box, const QString& text) { control<QLineEdit>(box)->setText(text); }
-    void click(const QString& name)
-    {
-        QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton);
-    }
-    void tick(int times)
-    {
-        for (int i = 0; i < times; ++i)
-            QMetaObject::invokeMethod(m_window.get(), "Timer1_Timer");
-    }
-    int tickUntilTheSweepStops();
+    int tick(int times);
     bool sweptAt(double degrees) const;
-    QImage drawing(const QString& picture) const { return control(picture)->grab().toImage(); }
+    QImage drawing(const char* picture) const
+    {
+        return control(*m_window, picture)->grab().toImage();
+    }
+
+    std::unique_ptr<frmRef> m_window;
 };
 
 void tst_frmRef::init()
@@ -86,11 +77,12 @@ void tst_frmRef::init()
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
 
-int tst_frmRef::tickUntilTheSweepStops()
+// Ticks the sweep's timer while it runs, at most `times` times; how many ticks there were.
+int tst_frmRef::tick(int times)
 {
     int ticks = 0;
-    for (; control<QTimer>("Timer1")->isActive() && ticks <= 400; ++ticks)
-        tick(1);
+    for (; ticks < times && m_window->findChild<QTimer*>("Timer1")->isActive(); ++ticks)
+        QMetaObject::invokeMethod(m_window.get(), "Timer1_Timer");
     return ticks;
 }
 
@@ -98,25 +90,96 @@ int tst_frmRef::tickUntilTheSweepStops()
 bool tst_frmRef::sweptAt(double degrees) const
 {
     const QImage dial = drawing("Picture4");
-    const double radius = control<QFrame>("Picture4")->contentsRect().height() / 2.25;
+    const double radius = control<QFrame>(*m_window, "Picture4")->contentsRect().height() / 2.25;
     const double t = degrees * M_PI / 180;
     const QColor colour = dial.pixelColor(int(dial.width() / 2.0 + 0.6 * radius * std::sin(t)),
                                           int(dial.height() / 2.0 - 0.6 * radius * std::cos(t)));
     return colour.blue() > 200 && colour.red() < 60 && colour.green() < 60;
 }
 
-void tst_frmRef::startsReadyOnTheSymbols()
+void tst_frmRef::startState()
 {
-    QCOMPARE(control<QTabWidget>("SSTab1")->currentIndex(), 0);
-    auto* list = control<QComboBox>("cmbGDT");
-    QCOMPARE(list->count(), GdtSymbols::symbolCount);
-    QCOMPARE(list->currentText(), QStringLiteral("Diameter"));
-    QCOMPARE(control<QPlainTextEdit>("txtGDT")->toPlainText(),
-             GdtSymbols::symbols()[0].description);
-    QCOMPARE(control("picIn")->property("picture"), control("Image1_0")->property("picture"));
-    QVERIFY(control<QLineEdit>("txtDD")->isReadOnly()); // optDMS_Click has run
-    QVERIFY(sweptAt(0) && !sweptAt(90));                // the dial, without a sweep
-    QCOMPARE(m_window->focusProxy(), control("cmbGDT"));
+    auto* tabs = control<QTabWidget>(*m_window, "SSTab1");
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(tabs->tabText(0) + '|' + tabs->tabText(1) + '|' + tabs->tabText(2),
+             QStringLiteral("GD && T Symbols|Degrees / Angular Error|IN / MM"));
+    QCOMPARE(control<QComboBox>(*m_window, "cmbGDT")->count(), GdtSymbols::symbolCount);
+    QCOMPARE(control(*m_window, "Image1_9")->toolTip(), QStringLiteral("Position"));
+    const QString shownFirst = "cmbGDT=Diameter; txtGDT=" + GdtSymbols::symbols()[0].description +
+                               "; Label7=12 O'Clock  |  0 Degrees  ";
+    QCOMPARE(shown(*m_window, shownFirst), shownFirst);
+    QCOMPARE(control(*m_window, "picIn")->property("picture"),
+             control(*m_window, "Image1_0")->property("picture"));
+    QVERIFY(control<QRadioButton>(*m_window, "optDMS")->isChecked());
+    QVERIFY(control<QLineEdit>(*m_window, "txtDD")->isReadOnly()); // optDMS_Click has run
+    QVERIFY(sweptAt(0) && !sweptAt(90));                           // the dial, without a sweep
+    QCOMPARE(m_window->focusProxy(), control(*m_window, "cmbGDT"));
+}
+
+// Positions on a tab count from the tab control's top, its strip of tabs included.
+void tst_frmRef::placement()
+{
+    QCOMPARE(control(*m_window, "Picture1")->size(), Twips::size(10575, 6975));
+    const double strip =
+        Twips::fromPixels(control<QTabWidget>(*m_window, "SSTab1")->tabBar()->sizeHint().height());
+    const std::initializer_list<TwipPlacement> design = {
+        {"Frame1", 120, 0, 10455, 6855},
+        {"SSTab1", 120, 240, 10215, 6495},
+        {"Label1", 120, 420 - strip, 9855, 255},
+        {"Picture2", 120, 900 - strip, 6015, 5175},
+        {"lbl37", 1680, 4200, 4215, 855},
+        {"Image1_37", 2160, 4320, 3600, 720},
+        {"Picture3", 6240, 900 - strip, 3615, 1695},
+        {"cmbGDT", 6240, 2820 - strip, 3615, 315},
+        {"txtGDT", 6240, 3420 - strip, 3615, 2655},
+        {"Picture4", 360, 840 - strip, 5055, 5055},
+        {"Label7", 0, 0, 5055, 255},
+        {"Frame2", 5640, 720 - strip, 4215, 2775},
+        {"optDMS", 240, 720, 300, 315},
+        {"txtDegD", 720, 720, 1095, 315},
+        {"txtDegM", 1800, 720, 1095, 315},
+        {"txtDegS", 2880, 720, 1095, 315},
+        {"optCA", 240, 1440, 300, 315},
+        {"txtCAH", 720, 1440, 1095, 315},
+        {"txtCAM", 1800, 1440, 1095, 315},
+        {"txtCAS", 2880, 1440, 1095, 315},
+        {"optDD", 240, 2160, 300, 315},
+        {"txtDD", 720, 2160, 1095, 315},
+        {"cmdDegClear", 2040, 2160, 975, 375},
+        {"cmdDegCalc", 3000, 2160, 975, 375},
+        {"Frame3", 5640, 3720 - strip, 4215, 2175},
+        {"txtAEDist", 2880, 600, 1095, 315},
+        {"txtAEerror", 2880, 960, 1095, 315},
+        {"cmdAEclear", 2040, 1560, 975, 375},
+        {"cmdAEcalc", 3000, 1560, 975, 375},
+        {"Frame4", 5880, 600 - strip, 3975, 1935},
+        {"Frame6", 240, 360, 1335, 1095},
+        {"optinTOmm", 120, 240, 1155, 285},
+        {"optmmTOin", 120, 600, 1155, 285},
+        {"txtinmmDist", 1800, 480, 1815, 285},
+        {"lblinmmResult", 1800, 1080, 1815, 255},
+        {"cmdinmmClear", 1680, 1440, 1095, 375},
+        {"cmdinmmCalc", 2760, 1440, 1095, 375},
+        {"Picture5", 240, 720 - strip, 5415, 5415},
+        {"Frame5", 5880, 2640 - strip, 3975, 3495},
+        {"Check1_0", 240, 360, 3615, 285},
+        {"Check1_1", 240, 720, 3615, 285},
+        {"Check1_2", 240, 1080, 3615, 285},
+        {"Check1_3", 240, 1800, 3615, 285},
+        {"Check1_4", 240, 2160, 3615, 285},
+        {"Check1_5", 240, 2520, 3615, 285},
+        {"Label12", 720, 1440, 3135, 255},
+        {"cmdPcall", 480, 3000, 1095, 375},
+        {"cmdPsall", 1560, 3000, 1095, 375},
+        {"cmdPlot", 2640, 3000, 1095, 375},
+    };
+    QString misplaced = misplacedControls(*m_window, design);
+    // Seven symbols a row, 840 twips apart.
+    for (int i = 0; i < 37; ++i)
+        if (control(*m_window, QStringLiteral("Image1_%1").arg(i))->geometry() !=
+            Twips::rect(840 * (i % 7), 840 * (i / 7), 855, 855))
+            misplaced += QStringLiteral(" Image1_%1").arg(i);
+    QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
 }
 
 void tst_frmRef::optionUnlocksItsRow_data()
@@ -132,115 +195,113 @@ void tst_frmRef::optionUnlocksItsRow()
 {
     QFETCH(QString, option);
     QFETCH(QStringList, editable);
-    control<QTabWidget>("SSTab1")->setCurrentIndex(1);
-    control<QRadioButton>("optCA")->click();
-    control<QRadioButton>(option)->click();
+    perform(*m_window, "SSTab1=Degrees / Angular Error; optCA; " + option);
     QCOMPARE(m_window->focusProxy()->objectName(), editable.first());
     for (const QString& box : angleBoxes) {
-        auto* edit = control<QLineEdit>(box);
+        auto* edit = control<QLineEdit>(*m_window, box);
         QCOMPARE(edit->isReadOnly(), !editable.contains(box));
         QCOMPARE(edit->palette().color(QPalette::Base) == Qt::white, editable.contains(box));
     }
 }
 
-void tst_frmRef::sweepRunsFromOneToTheTargetAndStops()
+// A sweep draws a line a degree from 1 to its target and stops; a refused Calculate leaves
+// it running, and Clear redraws the dial under it.
+void tst_frmRef::sweepRunsToItsTargetThroughClearAndRefusal()
 {
-    type("txtDegD", "90");
-    click("cmdDegCalc");
-    QCOMPARE(text("txtCAH"), QStringLiteral("3"));
+    perform(*m_window, "SSTab1=Degrees / Angular Error; txtDegD=90; cmdDegCalc");
+    QCOMPARE(text(*m_window, "txtCAH"), QStringLiteral("3"));
     QVERIFY(!sweptAt(45));
-    QCOMPARE(tickUntilTheSweepStops(), 90);
-    QVERIFY(sweptAt(2) && sweptAt(88) && !sweptAt(100));
-}
-
-void tst_frmRef::clearOrARefusedCalculateLeavesTheSweepRunning()
-{
-    type("txtDegD", "90");
-    click("cmdDegCalc");
     tick(40);
-    type("txtDegD", "400");
-    click("cmdDegCalc");
+    perform(*m_window, "txtDegD=400; cmdDegCalc");
     tick(10);
     QVERIFY(!sweptAt(20) && sweptAt(45));
-    click("cmdDegClear");
+    perform(*m_window, "cmdDegClear");
     QVERIFY(!sweptAt(45));
     for (const QString& box : angleBoxes)
-        QVERIFY2(text(box).isEmpty(), qPrintable(box));
-    QCOMPARE(tickUntilTheSweepStops(), 40);
-    QVERIFY(sweptAt(70) && !sweptAt(45));
+        QVERIFY2(text(*m_window, box).isEmpty(), qPrintable(box));
+    QCOMPARE(tick(400), 40);
+    QVERIFY(sweptAt(70) && sweptAt(88) && !sweptAt(45) && !sweptAt(100));
 }
 
-void tst_frmRef::angularErrorConvertsInDecimalModeAndClears()
+void tst_frmRef::angularErrorConvertsInDecimalMode()
 {
-    type("txtAEDist", "10");
-    type("txtAEerror", "10");
-    click("cmdAEcalc");
-    QCOMPARE(text("txtDD"), QStringLiteral("45.0"));
-    QVERIFY(control<QRadioButton>("optDD")->isChecked());
-    QVERIFY(control<QLineEdit>("txtDegD")->isReadOnly());
-    QCOMPARE(text("txtDegD"), QStringLiteral("45"));
-    QCOMPARE(tickUntilTheSweepStops(), 45);
-    click("cmdAEclear");
-    for (const char* box : {"txtAEDist", "txtAEerror", "txtDegD", "txtDD"})
-        QVERIFY2(text(box).isEmpty(), box);
+    perform(*m_window, "SSTab1=Degrees / Angular Error; txtAEDist=10; txtAEerror=10\r");
+    QCOMPARE(shown(*m_window, "txtDD=45.0; txtDegD=45"), QStringLiteral("txtDD=45.0; txtDegD=45"));
+    QVERIFY(control<QRadioButton>(*m_window, "optDD")->isChecked());
+    QVERIFY(control<QLineEdit>(*m_window, "txtDegD")->isReadOnly());
+    QCOMPARE(tick(400), 45);
+    perform(*m_window, "cmdAEclear");
+    const QString cleared = "txtAEDist=; txtAEerror=; txtDegD=; txtDD=";
+    QCOMPARE(shown(*m_window, cleared), cleared);
     QVERIFY(!sweptAt(20));
 }
 
-void tst_frmRef::clickingASymbolShowsIt()
+void tst_frmRef::symbolClick_data()
 {
-    QTest::mouseClick(control("Image1_5"), Qt::LeftButton);
-    QCOMPARE(control<QComboBox>("cmbGDT")->currentIndex(), 5);
-    QCOMPARE(control<QPlainTextEdit>("txtGDT")->toPlainText(),
-             QStringLiteral("The amount the points on a surface vary from each other."));
-    QCOMPARE(control("picIn")->property("picture"), control("Image1_5")->property("picture"));
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<int>("index");
+    QTest::newRow("a symbol") << "Image1_5" << 5;
+    // The label lies over the wide picture and takes its clicks.
+    QTest::newRow("the wide feature control frame") << "lbl37" << 37;
 }
 
-void tst_frmRef::clickingTheWideFrameSelectsEntry37()
+void tst_frmRef::symbolClick()
 {
-    QWidget* wide = control("Image1_37");
-    QWidget* onTop = wide->parentWidget()->childAt(wide->geometry().center());
-    QCOMPARE(onTop->objectName(), QStringLiteral("lbl37"));
+    QFETCH(QString, clicked);
+    QFETCH(int, index);
+    QWidget* target = control(*m_window, clicked);
+    QWidget* onTop = target->parentWidget()->childAt(target->geometry().center());
+    QCOMPARE(onTop, target);
     QTest::mouseClick(onTop, Qt::LeftButton);
-    QCOMPARE(control<QComboBox>("cmbGDT")->currentIndex(), 37);
-    QCOMPARE(control<QPlainTextEdit>("txtGDT")->toPlainText(),
-             GdtSymbols::symbols()[37].description);
-    const QRect shown = control("picIn")->geometry();
-    QCOMPARE(shown.width(), 5 * shown.height());
-    const QWidget* frame = control("Picture3");
-    QVERIFY(qAbs(shown.center().x() - frame->width() / 2) <= 1);
-    QVERIFY(qAbs(shown.center().y() - frame->height() / 2) <= 1);
+    QCOMPARE(control<QComboBox>(*m_window, "cmbGDT")->currentIndex(), index);
+    QCOMPARE(text(*m_window, "txtGDT"), GdtSymbols::symbols()[index].description);
+    QWidget* shownPicture = control(*m_window, "picIn");
+    QCOMPARE(shownPicture->property("picture"),
+             control(*m_window, QStringLiteral("Image1_%1").arg(index))->property("picture"));
+    const QWidget* frame = control(*m_window, "Picture3");
+    QVERIFY(qAbs(shownPicture->geometry().center().x() - frame->width() / 2) <= 1);
+    QVERIFY(qAbs(shownPicture->geometry().center().y() - frame->height() / 2) <= 1);
 }
 
-void tst_frmRef::inchMillimetreCalculatesAndClears()
+void tst_frmRef::inchMillimetre_data()
 {
-    auto* result = control<QLineEdit>("lblinmmResult");
-    QVERIFY(result->isReadOnly());
-    type("txtinmmDist", "1");
-    QTest::keyClick(control("txtinmmDist"), Qt::Key_Return);
-    QCOMPARE(result->text(), QStringLiteral("25.4"));
-    control<QRadioButton>("optmmTOin")->click();
-    click("cmdinmmCalc");
-    QCOMPARE(result->text(), QStringLiteral("0.0393701"));
-    type("txtinmmDist", "");
-    click("cmdinmmCalc");
-    QCOMPARE(result->text(), QStringLiteral("0.0393701"));
-    type("txtinmmDist", "1");
-    click("cmdinmmClear");
-    QVERIFY(result->text().isEmpty() && text("txtinmmDist").isEmpty());
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("expected");
+    const char* units = "SSTab1=IN / MM; ";
+    QTest::newRow("Enter converts inches")
+        << units + QString("txtinmmDist=1\r") << "lblinmmResult=25.4";
+    QTest::newRow("millimetres to inches")
+        << units + QString("optmmTOin; txtinmmDist=1; cmdinmmCalc") << "lblinmmResult=0.0393701";
+    QTest::newRow("an empty box leaves the result")
+        << units + QString("txtinmmDist=1; cmdinmmCalc; txtinmmDist=; cmdinmmCalc")
+        << "lblinmmResult=25.4";
+    QTest::newRow("clear") << units + QString("txtinmmDist=1; cmdinmmCalc; cmdinmmClear")
+                           << "txtinmmDist=; lblinmmResult=";
 }
 
+void tst_frmRef::inchMillimetre()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, expected);
+    perform(*m_window, steps);
+    QCOMPARE(shown(*m_window, expected), expected);
+    QVERIFY(control<QLineEdit>(*m_window, "lblinmmResult")->isReadOnly());
+}
+
+// Clear All and Select All change only the check boxes; Plot draws what is checked.
 void tst_frmRef::sizeButtonsWaitForPlot()
 {
+    perform(*m_window, "SSTab1=IN / MM");
     const QImage allSix = drawing("Picture5");
-    click("cmdPcall");
-    QVERIFY(!control<QCheckBox>("Check1_3")->isChecked());
+    perform(*m_window, "cmdPcall");
+    QVERIFY(!control<QCheckBox>(*m_window, "Check1_3")->isChecked());
     QCOMPARE(drawing("Picture5"), allSix);
-    click("cmdPlot");
+    perform(*m_window, "cmdPlot");
     QVERIFY(isBlank(drawing("Picture5")));
-    click("cmdPsall");
-    QVERIFY(control<QCheckBox>("Check1_3")->isChecked());
+    perform(*m_window, "cmdPsall");
+    QVERIFY(control<QCheckBox>(*m_window, "Check1_3")->isChecked());
     QVERIFY(isBlank(drawing("Picture5")));
-    click("cmdPlot");
+    perform(*m_window, "cmdPlot");
     QCOMPARE(drawing("Picture5"), allSix);
 }
 

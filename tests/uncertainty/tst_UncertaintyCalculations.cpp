@@ -220,8 +220,6 @@ void tst_UncertaintyCalculations::recalculation_data()
     row("20%, diameter", {all, Iso, "20", FromDiameter, "||150|", "||150|0.0125"});
     row("20%, diameter tolerance",
         {all, Iso, "20", FromDiameterTolerance, "|||0.0125", "||150.0000|0.0125"});
-    row("30%, distance", {all, Iso, "30", FromDistance, "300|||", "300|0.0100||"});
-    row("30%, tolerance", {all, Iso, "30", FromPositionalTolerance, "|0.01||", "300.0000|0.01||"});
     row("negative as it is",
         {all, Iso, "10", FromDiameterTolerance, "|||0.01", "||-300.0000|0.01"});
     row("switched to VDI", {all, VdiVde, "10", FromDistance, "150|||", "150|0.0450||"});
