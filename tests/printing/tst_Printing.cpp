@@ -3,6 +3,7 @@
 #include "printing/Printing.h"
 #include "printing/frmPrinter.h"
 
+#include "FileSizeLimit.h"
 #include "PdfPageReader.h"
 #include "RecordingPrintTarget.h"
 #include "ScriptedDialogs.h"
@@ -23,6 +24,7 @@
 #include <QWheelEvent>
 
 #include <functional>
+#include <optional>
 
 // The print facility: the PDF files written where there is no printer, and the printer
 // dialog's choice of copies.
@@ -37,7 +39,8 @@ private slots:
     void pdfDocumentsPagesAndPlaces();
     void fontPointSizesHoldWhateverTheResolution();
     void pdfChoiceOffersTheDocumentNameThenTheLastFolder();
-    void unfinishedDocumentLeavesTheExistingFile();
+    void unfinishedOrFailedDocumentKeepsTheOldFile_data();
+    void unfinishedOrFailedDocumentKeepsTheOldFile();
     void stepsThatCannotRunFail();
     void loadNamesThePrinterAndOffersOneToNinetyNine_data();
     void loadNamesThePrinterAndOffersOneToNinetyNine();
@@ -171,22 +174,36 @@ void tst_Printing::pdfChoiceOffersTheDocumentNameThenTheLastFolder()
     QCOMPARE(pdfFiles(), QStringList{QStringLiteral("chosen.pdf")});
 }
 
-void tst_Printing::unfinishedDocumentLeavesTheExistingFile()
+void tst_Printing::unfinishedOrFailedDocumentKeepsTheOldFile_data()
 {
-    const QString file = path(QStringLiteral("kept.pdf"));
-    {
-        QFile existing(file);
-        QVERIFY(existing.open(QIODevice::WriteOnly));
-        existing.write("what was there");
-    }
+    QTest::addColumn<bool>("diskFills"); // else the document is dropped before its end
+    QTest::newRow("dropped unended") << false;
+    QTest::newRow("the disk fills") << true;
+}
+
+void tst_Printing::unfinishedOrFailedDocumentKeepsTheOldFile()
+{
+    QFETCH(bool, diskFills);
+    const QString file = path(QStringLiteral("report.pdf"));
+    QFile old(file);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("the report saved before");
+    old.close();
     {
         PdfPrintTarget target(file, 1);
+        std::optional<FileSizeLimit> nearlyFull;
+        if (diskFills)
+            nearlyFull.emplace(200);
         QVERIFY(target.beginDocument());
-        target.painter().drawLine(QPointF(0, 0), QPointF(10, 10));
+        target.painter().drawText(QPointF(72, 72), QStringLiteral("Gage R&R summary"));
+        if (diskFills) {
+            QVERIFY(!target.endDocument());
+            QVERIFY(target.errorString().contains(QDir::toNativeSeparators(file)));
+        }
     }
-    QFile kept(file);
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), QByteArray("what was there"));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("the report saved before"));
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList{"report.pdf"});
 }
 
 void tst_Printing::stepsThatCannotRunFail()

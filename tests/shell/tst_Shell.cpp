@@ -17,10 +17,12 @@
 #include <QCalendarWidget>
 #include <QClipboard>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -63,25 +65,41 @@ private slots:
 
 void tst_Shell::placementRead_data()
 {
-    QTest::addColumn<QStringList>("stored"); // empty: no value
+    // The settings file as it lies on disk; a value no window can have is its default.
+    QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QRectF>("placement");
-    QTest::newRow("none stored: the defaults")
-        << QStringList{"", "", "", ""} << QRectF(1000, 1000, 6500, 6500);
-    QTest::newRow("numbers") << QStringList{"1500", "-120", "9000", "7000.5"}
+    const QRectF defaults(1000, 1000, 6500, 6500);
+    QTest::newRow("none stored") << QByteArray() << defaults;
+    QTest::newRow("numbers") << QByteArray("[Settings]\nMainLeft=1500\nMainTop=-120\n"
+                                           "MainWidth=9000\nMainHeight=7000.5\n")
                              << QRectF(1500, -120, 9000, 7000.5);
     QTest::newRow("unreadable: each its default")
-        << QStringList{"left", "1,5", "9e99", "1500"} << QRectF(1000, 1000, 6500, 1500);
+        << QByteArray("[Settings]\nMainLeft=left\nMainTop=1, 2\nMainWidth=9e99\nMainHeight=1500\n")
+        << QRectF(1000, 1000, 6500, 1500);
+    QTest::newRow("beyond any screen") << QByteArray("[Settings]\nMainLeft=1e30\nMainTop=-3e38\n"
+                                                     "MainWidth=3e38\nMainHeight=1e20\n")
+                                       << defaults;
+    QTest::newRow("no size") << QByteArray("[Settings]\nMainWidth=0\nMainHeight=-6500\n")
+                             << defaults;
+    QTest::newRow("binary garbage")
+        << QByteArray("\xff\xfe\x00[Settings\x01\nMainLeft\x00=9", 25) << defaults;
+    QTest::newRow("cut off in a value")
+        << QByteArray("[Settings]\nMainLeft=\"12\nMainTop=") << defaults;
+    QTest::newRow("bytes and variants")
+        << QByteArray("[Settings]\nMainTop=@ByteArray(\\0)\nMainWidth=@Variant(\\0)\n") << defaults;
 }
 
 void tst_Shell::placementRead()
 {
-    QFETCH(QStringList, stored);
+    QFETCH(QByteArray, file);
     QFETCH(QRectF, placement);
-    TestSettings store;
-    for (int i = 0; i < placementKeys.size(); ++i)
-        if (!stored.at(i).isEmpty())
-            store.settings().setValue(placementKeys.at(i), stored.at(i));
-    QCOMPARE(PlacementSettings(store.settings()).read(), placement);
+    QTemporaryDir folder;
+    QFile settingsFile(folder.filePath(QStringLiteral("Quorvel.ini")));
+    QVERIFY(settingsFile.open(QIODevice::WriteOnly));
+    settingsFile.write(file);
+    settingsFile.close();
+    QSettings settings(settingsFile.fileName(), QSettings::IniFormat);
+    QCOMPARE(PlacementSettings(settings).read(), placement);
 }
 
 void tst_Shell::placementWrittenAsSingles()
