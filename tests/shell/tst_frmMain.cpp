@@ -86,22 +86,30 @@ struct ToolBarButton
 void tst_frmMain::toolBarButtons_data()
 {
     QTest::addColumn<ToolBarButton>("button");
-    QTest::newRow("Angles") << ToolBarButton(0, "Angle Calc  ", "Triangle Calculator (Ctrl+1)",
-                                             "angle", "frmTriangle", "Angle Calculator");
-    QTest::newRow("CodeKeeper") << ToolBarButton(1, "Code Keeper",
-                                                 "Programming Code Storage (Ctrl+2)", "codekeeper",
-                                                 "frmCodeKeeper", "Code Keeper");
-    QTest::newRow("Temperature") << ToolBarButton(2, "Temperature", "Temperature (Ctrl+3)",
-                                                  "temperature", "frmTemp", "Temperature");
-    QTest::newRow("References") << ToolBarButton(3, "GDT / Ref.  ", "GD&T / References (Ctrl+4)",
-                                                 "references", "frmRef", "GD&T / References");
-    QTest::newRow("RR") << ToolBarButton(4, "Gage R&&R  ", "Gage R&R Calculator (Ctrl+5)", "gagerr",
-                                         "frmRR", "Gage R & R");
-    QTest::newRow("Uncertainty") << ToolBarButton(
-        5, "Uncertainty", "Machine and Part Uncertainity (Ctrl+6)", "uncertainty", "frmMPunc",
-        "Machine / Part Uncertainty");
-    QTest::newRow("Calculator") << ToolBarButton(7, "Calculator", "Windows Calculator",
-                                                 "calculator", "", "");
+    QTest::newRow("Angles") << ToolBarButton{
+        0,       "Angle Calc  ", "Triangle Calculator (Ctrl+1)",
+        "angle", "frmTriangle",  "Angle Calculator"};
+    QTest::newRow("CodeKeeper") << ToolBarButton{1,
+                                                 "Code Keeper",
+                                                 "Programming Code Storage (Ctrl+2)",
+                                                 "codekeeper",
+                                                 "frmCodeKeeper",
+                                                 "Code Keeper"};
+    QTest::newRow("Temperature") << ToolBarButton{
+        2, "Temperature", "Temperature (Ctrl+3)", "temperature", "frmTemp", "Temperature"};
+    QTest::newRow("References") << ToolBarButton{
+        3,        "GDT / Ref.  ",     "GD&T / References (Ctrl+4)", "references",
+        "frmRef", "GD&T / References"};
+    QTest::newRow("RR") << ToolBarButton{4,        "Gage R&&R  ", "Gage R&R Calculator (Ctrl+5)",
+                                         "gagerr", "frmRR",       "Gage R & R"};
+    QTest::newRow("Uncertainty") << ToolBarButton{5,
+                                                  "Uncertainty",
+                                                  "Machine and Part Uncertainity (Ctrl+6)",
+                                                  "uncertainty",
+                                                  "frmMPunc",
+                                                  "Machine / Part Uncertainty"};
+    QTest::newRow("Calculator") << ToolBarButton{
+        7, "Calculator", "Windows Calculator", "calculator", "", ""};
 }
 
 void tst_frmMain::toolBarButtons()
@@ -149,26 +157,42 @@ void tst_frmMain::button8Actions_data()
     QTest::addColumn<Button8Action>("action");
     const QString start = QStringLiteral("start");
     QTest::newRow("Calculator (not run)")
-        << Button8Action("Calculator", "Calculator", 5, "", "", "", {}, {}, "");
-    QTest::newRow("Help") << Button8Action("Contents", "Help      ", 8, "Angles", start,
-                                           "Welcome to Quorvel Help.htm", {}, {}, "");
+        << Button8Action{"Calculator", "Calculator", 5, "", "", "", {}, {}, ""};
+    QTest::newRow("Help") << Button8Action{
+        "Contents", "Help      ", 8, "Angles", start, "Welcome to Quorvel Help.htm", {}, {}, ""};
     QTest::newRow("Help, none configured")
-        << Button8Action("Contents", "Help      ", 8, "Angles", "none", "", {}, {},
+        << Button8Action{"Contents",
+                         "Help      ",
+                         8,
+                         "Angles",
+                         "none",
+                         "",
+                         {},
+                         {},
                          "Unable to display Help Contents. There is no Help associated with "
-                         "this project.|Quorvel|information");
+                         "this project.|Quorvel|information"};
     QTest::newRow("Help, pages missing")
-        << Button8Action("Contents", "Help      ", 8, "Angles", "empty", "", {}, {},
-                         "File not found|Quorvel|no icon");
-    QTest::newRow("About") << Button8Action("About", "About     ", 9, "Angles", start, "",
-                                            {"frmSplash"}, {}, "");
-    QTest::newRow("Vorn Web, no browser")
-        << Button8Action("WEB", "Vorn Web  ", 10, "Angles", start, "", {}, {},
-                         "Could Not find associated Browser|Browser Not Found|warning");
-    QTest::newRow("Print Form: the panel, named by panel 1") << Button8Action(
-        "Print", "Print Form", 11, "Temperature", start, "", {"frmPrinter"}, {"Temperature"}, "");
+        << Button8Action{"Contents", "Help      ", 8,
+                         "Angles",   "empty",      "",
+                         {},         {},           "File not found|Quorvel|no icon"};
+    QTest::newRow("About") << Button8Action{"About", "About     ",  9,  "Angles", start,
+                                            "",      {"frmSplash"}, {}, ""};
+    QTest::newRow("Vorn Web, no browser") << Button8Action{
+        "WEB",    "Vorn Web  ", 10,
+        "Angles", start,        "",
+        {},       {},           "Could Not find associated Browser|Browser Not Found|warning"};
+    QTest::newRow("Print Form: the panel, named by panel 1") << Button8Action{
+        "Print", "Print Form", 11, "Temperature", start, "", {"frmPrinter"}, {"Temperature"}, ""};
     QTest::newRow("Print Form, Code Keeper")
-        << Button8Action("Print", "Print Form", 11, "CodeKeeper", start, "", {}, {},
-                         "Use the print button on this form to print.|Quorvel|information");
+        << Button8Action{"Print",
+                         "Print Form",
+                         11,
+                         "CodeKeeper",
+                         start,
+                         "",
+                         {},
+                         {},
+                         "Use the print button on this form to print.|Quorvel|information"};
 }
 
 void tst_frmMain::button8Actions()
