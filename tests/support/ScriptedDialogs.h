@@ -47,6 +47,7 @@ public:
     const QList<FileRequest>& fileRequests() const { return m_fileRequests; }
     // The modal windows run so far, by objectName.
     const QStringList& modalWindows() const { return m_modalWindows; }
+    void clear();
 
     Answer message(QWidget* parent, const QString& text, const QString& title, Icon icon,
                    Buttons buttons) override;
