@@ -24,7 +24,6 @@ private slots:
     void formatNumber();
     void readNumber_data();
     void readNumber();
-    void toSingleStaysInItsRange();
     void toInt16_data();
     void toInt16();
     void plainText_data();
@@ -43,24 +42,16 @@ void tst_Common::formatNumber_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("optional digits") << "####0.0#######" << 36.869897645844 << "36.86989765";
-    QTest::newRow("forced fraction digit") << "####0.0#######" << 5.0 << "5.0";
     QTest::newRow("integer part never cut") << "##0.00" << 1234.567 << "1234.57";
     QTest::newRow("half away from zero on shortest form") << "0.00" << 2.675 << "2.68";
-    QTest::newRow("negative half away from zero") << "0.00" << -2.675 << "-2.68";
     QTest::newRow("forced integer digits") << "000" << 5.0 << "005";
     QTest::newRow("whole number, half away from zero") << "0" << 2.5 << "3";
-    QTest::newRow("five decimals") << "0.00000" << 100.013 << "100.01300";
-    QTest::newRow("optional digits rounding") << "##0.0#####" << 12.3456789 << "12.345679";
     QTest::newRow("trailing blanks kept") << "##0.00  " << 12.3 << "12.30  ";
     QTest::newRow("carry adds a digit") << "##0.0" << 999.96 << "1000.0";
-    QTest::newRow("tiny value rounds up") << "0.0000" << 0.00005 << "0.0001";
     QTest::newRow("rounds to zero has no sign") << "0.0000" << -0.00001 << "0.0000";
-    QTest::newRow("negative zero") << "0.00" << -0.0 << "0.00";
     QTest::newRow("zero optional integer") << "#.##" << 0.0 << ".";
     QTest::newRow("no forced integer digit") << "#.0" << 0.5 << ".5";
-    QTest::newRow("huge value") << "0" << 1e20 << "100000000000000000000";
     QTest::newRow("literal prefix") << "x 0" << 7.0 << "x 7";
-    QTest::newRow("no placeholder") << "abc" << 7.0 << "abc";
     QTest::newRow("not finite") << "0.0" << qInf() << "";
 }
 
@@ -85,23 +76,15 @@ void tst_Common::readNumber_data()
 
     QTest::newRow("leading point") << ".030" << false << true << Value(0.03);
     QTest::newRow("trailing point") << "5." << false << true << Value(5);
-    QTest::newRow("plus sign") << "+.25" << false << true << Value(0.25);
     QTest::newRow("padded exponent") << " 00012.5e+03 " << false << true << Value(12500);
-    QTest::newRow("subnormal") << "1e-320" << false << true << Value(1e-320);
     QTest::newRow("too small: 0") << "-1e-400" << false << true << Value(0.0);
-    QTest::newRow("huge exponent below one") << "123.4e-99999999999" << false << true << Value(0.0);
     QTest::newRow("too large") << "1e999" << false << true << Value();
     QTest::newRow("empty") << "" << false << false << Value();
-    QTest::newRow("point only") << "." << false << false << Value();
     QTest::newRow("grouping") << "1,000" << false << false << Value();
-    QTest::newRow("inner blank") << "5 5" << false << false << Value();
-    QTest::newRow("two points") << "1.2.3" << false << false << Value();
     QTest::newRow("dangling exponent") << "1e" << false << false << Value();
-    QTest::newRow("double sign") << "--5" << false << false << Value();
     QTest::newRow("non-ASCII digits")
         << QString::fromUtf8("\u0661\u0662") << false << false << Value();
     QTest::newRow("decimal comma") << "-3,75" << true << true << Value(-3.75);
-    QTest::newRow("leading comma") << ",25" << true << true << Value(0.25);
     QTest::newRow("point where the comma separates") << "12.5" << true << false << Value();
 }
 
@@ -118,21 +101,13 @@ void tst_Common::readNumber()
         QCOMPARE(NumberText::cNumber(QLatin1StringView(text.toLatin1())), value);
 }
 
-void tst_Common::toSingleStaysInItsRange()
-{
-    QCOMPARE(NumberText::toSingle(QStringLiteral("0.1"), QLocale::c()), std::optional(0.1f));
-    QVERIFY(!NumberText::toSingle(QStringLiteral("1e39"), QLocale::c()));
-}
-
 void tst_Common::toInt16_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<std::optional<qint16>>("expected");
 
     QTest::newRow("half to even down") << 2.5 << std::optional<qint16>(2);
-    QTest::newRow("half to even up") << 3.5 << std::optional<qint16>(4);
     QTest::newRow("negative half") << -2.5 << std::optional<qint16>(-2);
-    QTest::newRow("smallest") << -32768.0 << std::optional<qint16>(-32768);
     QTest::newRow("rounds past the top") << 32767.5 << std::optional<qint16>();
     QTest::newRow("not finite") << qQNaN() << std::optional<qint16>();
 }
@@ -151,9 +126,7 @@ void tst_Common::plainText_data()
 
     QTest::newRow("whole") << 5.0 << "5";
     QTest::newRow("rounded to fifteen digits") << 17.320508075688775 << "17.3205080756888";
-    QTest::newRow("small") << 0.00001 << "0.00001";
     QTest::newRow("tiny") << 0.000001 << "1E-06";
-    QTest::newRow("negative") << -17.25 << "-17.25";
 }
 
 void tst_Common::plainText()
@@ -171,7 +144,6 @@ void tst_Common::plainText()
 void tst_Common::dateAndTime()
 {
     QCOMPARE(NumberText::formatDate(QDate(2026, 12, 6)), QStringLiteral("06-Dec-26"));
-    QCOMPARE(NumberText::formatTime(QTime(7, 5)), QStringLiteral("07:05 AM"));
     QCOMPARE(NumberText::formatTime(QTime(0, 30)), QStringLiteral("12:30 AM"));
     QCOMPARE(NumberText::formatTime(QTime(19, 45)), QStringLiteral("07:45 PM"));
 }

@@ -79,37 +79,28 @@ namespace {
 struct ToolBarButton
 {
     int position;
-    QString caption, toolTip, picture, toolWindow, panel1;
+    QString key, caption, toolTip, picture, toolWindow, panel1;
 };
+const ToolBarButton toolBar[] = {
+    {0, "Angles", "Angle Calc  ", "Triangle Calculator (Ctrl+1)", "angle", "frmTriangle",
+     "Angle Calculator"},
+    {1, "CodeKeeper", "Code Keeper", "Programming Code Storage (Ctrl+2)", "codekeeper",
+     "frmCodeKeeper", "Code Keeper"},
+    {2, "Temperature", "Temperature", "Temperature (Ctrl+3)", "temperature", "frmTemp",
+     "Temperature"},
+    {3, "References", "GDT / Ref.  ", "GD&T / References (Ctrl+4)", "references", "frmRef",
+     "GD&T / References"},
+    {4, "RR", "Gage R&&R  ", "Gage R&R Calculator (Ctrl+5)", "gagerr", "frmRR", "Gage R & R"},
+    {5, "Uncertainty", "Uncertainty", "Machine and Part Uncertainity (Ctrl+6)", "uncertainty",
+     "frmMPunc", "Machine / Part Uncertainty"},
+    {7, "Calculator", "Calculator", "Windows Calculator", "calculator", "", ""}};
 } // namespace
 
 void tst_frmMain::toolBarButtons_data()
 {
     QTest::addColumn<ToolBarButton>("button");
-    QTest::newRow("Angles") << ToolBarButton{
-        0,       "Angle Calc  ", "Triangle Calculator (Ctrl+1)",
-        "angle", "frmTriangle",  "Angle Calculator"};
-    QTest::newRow("CodeKeeper") << ToolBarButton{1,
-                                                 "Code Keeper",
-                                                 "Programming Code Storage (Ctrl+2)",
-                                                 "codekeeper",
-                                                 "frmCodeKeeper",
-                                                 "Code Keeper"};
-    QTest::newRow("Temperature") << ToolBarButton{
-        2, "Temperature", "Temperature (Ctrl+3)", "temperature", "frmTemp", "Temperature"};
-    QTest::newRow("References") << ToolBarButton{
-        3,        "GDT / Ref.  ",     "GD&T / References (Ctrl+4)", "references",
-        "frmRef", "GD&T / References"};
-    QTest::newRow("RR") << ToolBarButton{4,        "Gage R&&R  ", "Gage R&R Calculator (Ctrl+5)",
-                                         "gagerr", "frmRR",       "Gage R & R"};
-    QTest::newRow("Uncertainty") << ToolBarButton{5,
-                                                  "Uncertainty",
-                                                  "Machine and Part Uncertainity (Ctrl+6)",
-                                                  "uncertainty",
-                                                  "frmMPunc",
-                                                  "Machine / Part Uncertainty"};
-    QTest::newRow("Calculator") << ToolBarButton{
-        7, "Calculator", "Windows Calculator", "calculator", "", ""};
+    for (const ToolBarButton& button : toolBar)
+        QTest::newRow(qPrintable(button.key)) << button;
 }
 
 void tst_frmMain::toolBarButtons()
@@ -120,7 +111,7 @@ void tst_frmMain::toolBarButtons()
     QCOMPARE(actions.size(), 8);
     QVERIFY(actions.at(6)->isSeparator());
     QAction* action = actions.at(button.position);
-    QCOMPARE(action->objectName(), QString::fromLatin1(QTest::currentDataTag()));
+    QCOMPARE(action->objectName(), button.key);
     QCOMPARE(action->iconText(), button.caption);
     QCOMPARE(action->toolTip(), button.toolTip);
     QCOMPARE(action->icon().pixmap(32).toImage(),
@@ -144,55 +135,36 @@ namespace {
 // or with the start topic); what it shows or prints. The message is text|title|icon.
 struct Button8Action
 {
-    QString itemKey, caption;
+    QString row, itemKey, caption;
     int picture;
-    QString tool, helpFolder, helpTopic;
-    QStringList modal, printed;
-    QString message;
+    QString tool, helpFolder, helpTopic, message, modal, printed;
 };
+const QString noHelp = QStringLiteral("Unable to display Help Contents. There is no Help "
+                                      "associated with this project.|Quorvel|information");
+const QString noHelpFile = QStringLiteral("File not found|Quorvel|no icon");
+const QString noBrowser =
+    QStringLiteral("Could Not find associated Browser|Browser Not Found|warning");
+const QString useFormButton =
+    QStringLiteral("Use the print button on this form to print.|Quorvel|information");
+const Button8Action button8Menu[] = {
+    {"Calculator (not run)", "Calculator", "Calculator", 5, "", "", "", "", "", ""},
+    {"Help", "Contents", "Help      ", 8, "Angles", "start", "Welcome to Quorvel Help.htm", "", "",
+     ""},
+    {"Help, none configured", "Contents", "Help      ", 8, "Angles", "none", "", noHelp, "", ""},
+    {"Help, pages missing", "Contents", "Help      ", 8, "Angles", "empty", "", noHelpFile, "", ""},
+    {"About", "About", "About     ", 9, "Angles", "start", "", "", "frmSplash", ""},
+    {"Vorn Web, no browser", "WEB", "Vorn Web  ", 10, "Angles", "start", "", noBrowser, "", ""},
+    {"Print Form: the panel, named by panel 1", "Print", "Print Form", 11, "Temperature", "start",
+     "", "", "frmPrinter", "Temperature"},
+    {"Print Form, Code Keeper", "Print", "Print Form", 11, "CodeKeeper", "start", "", useFormButton,
+     "", ""}};
 } // namespace
 
 void tst_frmMain::button8Actions_data()
 {
     QTest::addColumn<Button8Action>("action");
-    const QString start = QStringLiteral("start");
-    QTest::newRow("Calculator (not run)")
-        << Button8Action{"Calculator", "Calculator", 5, "", "", "", {}, {}, ""};
-    QTest::newRow("Help") << Button8Action{
-        "Contents", "Help      ", 8, "Angles", start, "Welcome to Quorvel Help.htm", {}, {}, ""};
-    QTest::newRow("Help, none configured")
-        << Button8Action{"Contents",
-                         "Help      ",
-                         8,
-                         "Angles",
-                         "none",
-                         "",
-                         {},
-                         {},
-                         "Unable to display Help Contents. There is no Help associated with "
-                         "this project.|Quorvel|information"};
-    QTest::newRow("Help, pages missing")
-        << Button8Action{"Contents", "Help      ", 8,
-                         "Angles",   "empty",      "",
-                         {},         {},           "File not found|Quorvel|no icon"};
-    QTest::newRow("About") << Button8Action{"About", "About     ",  9,  "Angles", start,
-                                            "",      {"frmSplash"}, {}, ""};
-    QTest::newRow("Vorn Web, no browser") << Button8Action{
-        "WEB",    "Vorn Web  ", 10,
-        "Angles", start,        "",
-        {},       {},           "Could Not find associated Browser|Browser Not Found|warning"};
-    QTest::newRow("Print Form: the panel, named by panel 1") << Button8Action{
-        "Print", "Print Form", 11, "Temperature", start, "", {"frmPrinter"}, {"Temperature"}, ""};
-    QTest::newRow("Print Form, Code Keeper")
-        << Button8Action{"Print",
-                         "Print Form",
-                         11,
-                         "CodeKeeper",
-                         start,
-                         "",
-                         {},
-                         {},
-                         "Use the print button on this form to print.|Quorvel|information"};
+    for (const Button8Action& action : button8Menu)
+        QTest::newRow(qPrintable(action.row)) << action;
 }
 
 void tst_frmMain::button8Actions()
@@ -228,17 +200,20 @@ void tst_frmMain::button8Actions()
 
     const auto* viewer = window().findChild<HelpViewer*>();
     QCOMPARE(viewer && viewer->isVisible() ? viewer->currentTopic() : QString(), action.helpTopic);
-    QCOMPARE(m_main->dialogs.modalWindows(), action.modal);
+    const auto listOf = [](const QString& one) {
+        return one.isEmpty() ? QStringList() : QStringList{one};
+    };
+    QCOMPARE(m_main->dialogs.modalWindows(), listOf(action.modal));
     QVERIFY(ownedInAboutMode);
     const char* const icons[] = {"no icon", "information", "warning", "critical", "question"};
     QStringList shown;
     for (const ScriptedDialogs::Message& box : m_main->dialogs.messages())
         shown.append(box.text + '|' + box.title + '|' + icons[int(box.icon)]);
-    QCOMPARE(shown, action.message.isEmpty() ? QStringList() : QStringList{action.message});
+    QCOMPARE(shown, listOf(action.message));
     QStringList names;
     for (const RecordingPrinting::Action& job : printing.actions())
         names.append(job.documentName);
-    QCOMPARE(names, action.printed);
+    QCOMPARE(names, listOf(action.printed));
     if (!action.printed.isEmpty()) { // the tool's panel, at its size on screen
         const QRectF place =
             printing.documents().constFirst().pages.constFirst().items.constFirst().bounds;

@@ -52,14 +52,6 @@ public:
         }
     }
 
-    void drawRects(const QRectF* rects, int rectCount) override
-    {
-        for (int i = 0; i < rectCount; ++i)
-            recordBox(RecordedItem::Rect, rects[i]);
-    }
-
-    void drawEllipse(const QRectF& rect) override { recordBox(RecordedItem::Shape, rect); }
-
     void drawPath(const QPainterPath& path) override
     {
         recordBox(RecordedItem::Shape, path.boundingRect());
@@ -194,18 +186,16 @@ RecordingPrintTarget::~RecordingPrintTarget()
 
 void RecordingPrintTarget::failOnce(Step step, const QString& error)
 {
-    m_failures.append({step, error});
+    m_failure = {step, error};
 }
 
 bool RecordingPrintTarget::failing(Step step)
 {
-    for (qsizetype i = 0; i < m_failures.size(); ++i) {
-        if (m_failures.at(i).first != step)
-            continue;
-        m_error = m_failures.takeAt(i).second;
-        return true;
-    }
-    return false;
+    if (!m_failure || m_failure->first != step)
+        return false;
+    m_error = m_failure->second;
+    m_failure.reset();
+    return true;
 }
 
 bool RecordingPrintTarget::beginDocument()
@@ -272,7 +262,7 @@ RecordingPrinting::~RecordingPrinting()
 
 void RecordingPrinting::failNext(RecordingPrintTarget::Step step, const QString& error)
 {
-    m_failures.append({step, error});
+    m_failure = {step, error};
 }
 
 std::unique_ptr<PrintTarget> RecordingPrinting::openTarget(QWidget*, const QString& documentName,
@@ -284,8 +274,8 @@ std::unique_ptr<PrintTarget> RecordingPrinting::openTarget(QWidget*, const QStri
         return nullptr;
     }
     auto target = std::make_unique<RecordingPrintTarget>(&m_documents);
-    for (const auto& [step, error] : std::as_const(m_failures))
-        target->failOnce(step, error);
-    m_failures.clear();
+    if (m_failure)
+        target->failOnce(m_failure->first, m_failure->second);
+    m_failure.reset();
     return target;
 }

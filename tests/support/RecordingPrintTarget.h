@@ -12,11 +12,12 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 // What was drawn on a page, in the page's points (origin at the top-left corner of the
 // printable area), after the painter's transformation.
 struct RecordedItem {
-    enum Kind { Text, Line, Rect, Image, Shape };
+    enum Kind { Text, Line, Image, Shape };
     Kind kind;
     // Text: the baseline's left end; the other kinds: their bounding box's top-left.
     QPointF position;
@@ -67,7 +68,7 @@ public:
     QRectF printableRect() const override;
     QString errorString() const override { return m_error; }
 
-    // The next time `step` runs it fails with `error`, and records nothing.
+    // The next time `step` runs it fails with `error`, and records nothing (one step at a time).
     void failOnce(Step step, const QString& error);
 
     const QList<RecordedDocument>& documents() const { return *m_documents; }
@@ -82,7 +83,7 @@ private:
     QList<RecordedDocument>* m_documents;
     std::unique_ptr<RecordingPaintDevice> m_device;
     std::unique_ptr<QPainter> m_painter;
-    QList<std::pair<Step, QString>> m_failures;
+    std::optional<std::pair<Step, QString>> m_failure;
     QString m_error;
 };
 
@@ -98,7 +99,7 @@ public:
     void setPrinterName(const QString& name) { m_printerName = name; }
     // The next print action is cancelled at the choice of its PDF file.
     void cancelNextAction() { m_cancelNext = true; }
-    // The next print action's target fails `step` once.
+    // The next print action's target fails `step` once (one step at a time).
     void failNext(RecordingPrintTarget::Step step, const QString& error);
 
     struct Action {
@@ -115,7 +116,7 @@ public:
 private:
     QString m_printerName = QStringLiteral("Recording Printer");
     bool m_cancelNext = false;
-    QList<std::pair<RecordingPrintTarget::Step, QString>> m_failures;
+    std::optional<std::pair<RecordingPrintTarget::Step, QString>> m_failure;
     QList<Action> m_actions;
     QList<RecordedDocument> m_documents;
 };
