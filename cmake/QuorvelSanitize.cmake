@@ -18,6 +18,14 @@ if(QUORVEL_SANITIZE)
     # Linking some fifty sanitized programs is a large part of the build: lld does it in
     # a fraction of ld's time.
     add_link_options(-fsanitize=address,undefined -fuse-ld=lld)
+    # ccache caches compilations that use a precompiled header only when told that the
+    # header's defines and times do not matter, and clang leaves its time stamp out.
+    if(CMAKE_CXX_COMPILER_LAUNCHER)
+        set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env
+            CCACHE_SLOPPINESS=pch_defines,time_macros
+            ${CMAKE_CXX_COMPILER_LAUNCHER})
+        add_compile_options(-Xclang -fno-pch-timestamp)
+    endif()
     # Only what the tests run is built; the developer tools come along where a test needs one.
     set(QUORVEL_TOOLS_EXCLUDE EXCLUDE_FROM_ALL)
     # The tests' environment (quorvel_add_test): stop at the first report, whole stacks, and
