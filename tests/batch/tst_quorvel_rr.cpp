@@ -15,7 +15,6 @@
 #include <QTest>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -75,7 +74,6 @@ private slots:
         const QByteArray layout = testData("gage-rr-reference-cmm.tpl");
         writeTestFile(m_folder, "bores.csv", study);
         writeTestFile(m_folder, "bores.tpl", layout);
-        QVERIFY(QFile::link(path("bores.tpl"), path("link.tpl")));
         QVERIFY(QDir(m_folder.path()).mkpath("afolder") && QDir(m_folder.path()).mkpath("copy"));
         QVERIFY(QFile::copy(program("quorvel-rr"), path("copy/quorvel-rr")));
         QVERIFY(QFile::setPermissions(path("copy/quorvel-rr"),
@@ -108,10 +106,6 @@ private slots:
             << study + QStringList{"--csv", "./bores.csv"} << none << 2
             << "quorvel-rr: --csv ./bores.csv is the study file: a report never replaces its input."
             << "" << QStringList{"bores.csv=same"};
-        QTest::newRow("pdf names the template through a link")
-            << study + QStringList{"--pdf", "link.tpl"} << none << 2
-            << "quorvel-rr: --pdf link.tpl is the template file: a report never replaces its input."
-            << "" << QStringList{"bores.tpl=same", "link.tpl=same"};
         QTest::newRow("the PDF fails after the CSV: no new output")
             << study + QStringList{"--csv", "old.csv", "--pdf", "afolder"} << none << 1
             << "quorvel-rr: Cannot write afolder: 75: Path/File access error"

@@ -110,7 +110,6 @@ private slots:
         QTest::addColumn<QStringList>("numbers"); // block number, first run row, first run column
         QTest::newRow("as dropped") << "R12 - C3" << QStringList{"12 - C3", "12", "3"};
         QTest::newRow("no dash has no row") << "R12 C3" << QStringList{"12 C3", "", "3"};
-        QTest::newRow("empty") << "" << QStringList{"", "", ""};
     }
 
     void blockNumbers()

@@ -99,8 +99,6 @@ private slots:
         QTest::newRow("False") << 1 << "False" << 0 << false << true;
         QTest::newRow("appraisers not a truth value") << 1 << "Two" << mismatch << false << false;
         QTest::newRow("parts position beyond the list") << 3 << " 9" << invalid << true << false;
-        QTest::newRow("run information in use neither 0 nor 1")
-            << 5 << " 2" << invalid << true << true;
     }
 
     void linesAppliedInOrder()

@@ -124,7 +124,6 @@ private slots:
         const ScriptedDialogs::Message message = m_dialogs->messages().first();
         QCOMPARE(message.text,
                  QStringLiteral("Unanticipated error 5: Invalid procedure call or argument"));
-        QCOMPARE(message.title, QStringLiteral("Quorvel"));
         QCOMPARE(message.icon, Dialogs::Icon::Warning);
         QCOMPARE(control<QTableView>("DataGrid1")->model()->rowCount(), 2);
     }

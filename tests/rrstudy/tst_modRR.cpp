@@ -128,7 +128,6 @@ private slots:
         QTest::newRow("143 lines") << tableBytes(good.mid(0, 143)) << 2 << 1 << 0.0;
         QTest::newRow("a line of text") << with(3, "two") << 5 << 1 << 0.0;
         QTest::newRow("a value below 0") << with(3, "-2.03") << 2 << 3 << 0.0;
-        QTest::newRow("m below 2") << tableBytes(good) << 1 << 1 << 0.0;
     }
 
     void lookup()
