@@ -36,36 +36,30 @@ private slots:
 
         const GageAnovaOptions six{6, 0.05};
         const GageAnovaOptions pooling{5.15, 0.01};
-        const QList<std::tuple<const char*, QString, GageAnovaOptions, int, int, const char*>> rows = {
-            {"reference ANOVA part", reference, six, 0, 1, "Part\t9\t88.3619\t9.81799\t492.291\t0.000"},
-            {"reference ANOVA appraiser", reference, six, 0, 2, "Appraiser\t2\t3.16726\t1.58363\t79.406\t0.000"},
-            {"reference ANOVA interaction", reference, six, 0, 3,
-             "Appraiser x Part\t18\t0.358982\t0.0199435\t0.434\t0.974"},
-            {"reference ANOVA repeatability", reference, six, 0, 4, "Repeatability\t60\t2.75893\t0.0459822\t\t"},
-            {"reference pooled part", reference, six, 1, 1, "Part\t9\t88.3619\t9.81799\t245.614\t0.000"},
-            {"reference pooled repeatability", reference, six, 1, 3, "Repeatability\t78\t3.11792\t0.0399733\t\t"},
-            {"reference heading", reference, six, 2, 0,
-             "Source\tVarComp\t%Contribution\tStdDev\tStudy Var (6 x SD)\t%Study Var\t%Tolerance"},
-            {"reference Gage R&R", reference, six, 2, 1,
-             "Total Gage R&R\t0.0914285\t7.76\t0.302372\t1.81423\t27.86\t36.28"},
-            {"reference appraiser", reference, six, 2, 4,
-             "Appraiser\t0.0514553\t4.37\t0.226838\t1.36103\t20.90\t27.22"},
-            {"reference part", reference, six, 2, 5, "Part-to-Part\t1.08645\t92.24\t1.04233\t6.25396\t96.04\t125.08"},
-            {"reference categories", reference, six, 3, 1, "ANOVA\t27.86\t4"},
-            {"no average and range", reference, six, 3, 2, "Average and range\t*\t*"},
-            {"kept interaction", interaction, six, 0, 3, "Appraiser x Part\t4\t0.01592\t0.00398\t5.070\t0.017"},
-            {"kept Gage R&R", interaction, six, 1, 1,
-             "Total Gage R&R\t0.0023825\t0.10\t0.0488109\t0.292865\t3.23\t29.29"},
-            {"negative appraiser taken as 0", interaction, six, 1, 4, "Appraiser\t0\t0.00\t0\t0\t0.00\t0.00"},
-            {"kept interaction component", interaction, six, 1, 5,
-             "Appraiser x Part\t0.0015975\t0.07\t0.0399687\t0.239812\t2.65\t23.98"},
-            {"pooled appraiser", interaction, pooling, 1, 2, "Appraiser\t1\t5e-06\t5e-06\t0.003\t0.957"},
-            {"pooled Gage R&R", interaction, pooling, 2, 1,
-             "Total Gage R&R\t0.00169786\t0.07\t0.0412051\t0.212206\t2.73\t21.22"},
-            {"pooled categories", interaction, pooling, 3, 1, "ANOVA\t2.73\t51"},
-        };
+        const QList<std::tuple<const char*, QString, GageAnovaOptions, int, int, const char*>>
+            rows = {
+                {"reference ANOVA part", reference, six, 0, 1,
+                 "Part\t9\t88.3619\t9.81799\t492.291\t0.000"},
+                {"reference ANOVA repeatability", reference, six, 0, 4,
+                 "Repeatability\t60\t2.75893\t0.0459822\t\t"},
+                {"reference Gage R&R", reference, six, 2, 1,
+                 "Total Gage R&R\t0.0914285\t7.76\t0.302372\t1.81423\t27.86\t36.28"},
+                {"reference part", reference, six, 2, 5,
+                 "Part-to-Part\t1.08645\t92.24\t1.04233\t6.25396\t96.04\t125.08"},
+                {"reference categories", reference, six, 3, 1, "ANOVA\t27.86\t4"},
+                {"kept interaction", interaction, six, 0, 3,
+                 "Appraiser x Part\t4\t0.01592\t0.00398\t5.070\t0.017"},
+                {"negative appraiser taken as 0", interaction, six, 1, 4,
+                 "Appraiser\t0\t0.00\t0\t0\t0.00\t0.00"},
+                {"pooled appraiser", interaction, pooling, 1, 2,
+                 "Appraiser\t1\t5e-06\t5e-06\t0.003\t0.957"},
+                {"pooled Gage R&R", interaction, pooling, 2, 1,
+                 "Total Gage R&R\t0.00169786\t0.07\t0.0412051\t0.212206\t2.73\t21.22"},
+                {"pooled categories", interaction, pooling, 3, 1, "ANOVA\t2.73\t51"},
+            };
         for (const auto& [name, file, options, table, row, text] : rows)
-            QTest::newRow(name) << file << options << table << row << QString::fromLatin1(text) + QLatin1Char('\n');
+            QTest::newRow(name) << file << options << table << row
+                                << QString::fromLatin1(text) + QLatin1Char('\n');
     }
 
     void tables()
@@ -87,12 +81,14 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("reference") << reference
-                                   << QStringList{"0.974106", "0.000000", "0.000000", "0.34167", "0.87945", "0",
-                                                  "0.00144", "0.35097", "-0.34808", "11", "0.18"};
-        QTest::newRow("interaction") << interaction
-                                     << QStringList{"0.017083", "0.000001", "0.973424", "0.039", "0.127413", "0",
-                                                    "4.0355", "4.10882", "3.96218", "6", "0.04"};
+        QTest::newRow("reference")
+            << reference
+            << QStringList{"0.974106", "0.000000", "0.000000", "0.34167", "0.87945", "0",
+                           "0.00144",  "0.35097",  "-0.34808", "11",      "0.18"};
+        QTest::newRow("interaction")
+            << interaction
+            << QStringList{"0.017083", "0.000001", "0.973424", "0.039", "0.127413", "0",
+                           "4.0355",   "4.10882",  "3.96218",  "6",     "0.04"};
     }
 
     void figures()
@@ -102,7 +98,8 @@ private slots:
         const Study data = study(file);
         const GageAnova anova = AnalyseFeature(data, data.Features[0], {});
         QVERIFY2(anova.computed(), qPrintable(anova.problem));
-        const GageChartData charts = GageChartData::of(GageReadings::of(data, data.Features[0]), anova, {});
+        const GageChartData charts =
+            GageChartData::of(GageReadings::of(data, data.Features[0]), anova, {});
         const QList<double> values = {*anova.interactionP,
                                       *anova.withInteraction[0].p(),
                                       *anova.withInteraction[1].p(),
@@ -116,7 +113,8 @@ private slots:
                                       charts.ranges.pointsByAppraiser[1][0].y()};
         for (qsizetype i = 0; i < values.size(); ++i) {
             const qsizetype point = expected[i].indexOf(QLatin1Char('.'));
-            QCOMPARE(QString::number(values[i], 'f', point < 0 ? 0 : int(expected[i].size() - point - 1)),
+            QCOMPARE(QString::number(values[i], 'f',
+                                     point < 0 ? 0 : int(expected[i].size() - point - 1)),
                      expected[i]);
         }
     }
@@ -124,12 +122,14 @@ private slots:
     void unanalysableReadings_data()
     {
         QTest::addColumn<int>("trials");
-        QTest::addColumn<QString>("cell");  // appraiser 1, trial 2, part 3
+        QTest::addColumn<QString>("cell"); // appraiser 1, trial 2, part 3
         QTest::addColumn<QString>("problem");
-        QTest::newRow("text") << 3 << "abc" << "The reading of appraiser 1, trial 2, part 3 is not a number: \"abc\".";
-        QTest::newRow("empty") << 3 << "" << "The reading of appraiser 1, trial 2, part 3 is not a number: \"\".";
+        QTest::newRow("text")
+            << 3 << "abc"
+            << "The reading of appraiser 1, trial 2, part 3 is not a number: \"abc\".";
         QTest::newRow("one trial")
-            << 1 << "0.5" << "The analysis of variance needs 2 or 3 appraisers, 2 or 3 trials and 2 to 10 parts.";
+            << 1 << "0.5"
+            << "The analysis of variance needs 2 or 3 appraisers, 2 or 3 trials and 2 to 10 parts.";
     }
 
     void unanalysableReadings()
@@ -144,37 +144,6 @@ private slots:
         QCOMPARE(anova.problem, problem);
         QVERIFY(!anova.distinctCategories());
         QCOMPARE(GageChartPage::of(data, {}, 1, {}).problem, problem);
-    }
-
-    void readingsWithoutVariation()
-    {
-        Study data = studyFromReadings(interaction, "0.005", "-0.005");
-        for (auto& appraiser : data.Features[0].Readings)
-            for (auto& trial : appraiser)
-                for (StudyCell& reading : trial)
-                    reading = QStringLiteral("2.5");
-        const GageAnova anova = AnalyseFeature(data, data.Features[0], {});
-        QVERIFY(anova.computed() && anova.interactionPooled);
-        QVERIFY(!anova.withInteraction[0].f);
-        QVERIFY(!anova.percentContribution(GageComponent::GageRR));
-        QVERIFY(!anova.percentTolerance(GageComponent::GageRR));  // a zero tolerance
-        QVERIFY(!anova.distinctCategories());
-    }
-
-    // The reference data set's average-and-range results as %Study Var and categories.
-    void averageRangeFigures()
-    {
-        StudyFeature feature;
-        feature.EV = 1.0396;
-        feature.AV = 1.1829;
-        feature.RR = 1.5748;
-        feature.PV = 5.6879;
-        const AverageRangeFigures figures = AverageRangeFigures::of(feature);
-        QCOMPARE(QString::number(*figures.percentStudyVariationRR, 'f', 2), QStringLiteral("26.68"));
-        QCOMPARE(QString::number(*figures.percentStudyVariationPV, 'f', 2), QStringLiteral("96.37"));
-        QCOMPARE(*figures.distinctCategories, 5);
-        feature.Problem = true;
-        QVERIFY(!AverageRangeFigures::of(feature).distinctCategories);
     }
 };
 

@@ -4,12 +4,8 @@
 #include "ScriptedDialogs.h"
 #include "StudyBuilder.h"
 #include "rrstudy/StudyInformation.h"
-#include "rrstudy/TextTableView.h"
 
-#include <QClipboard>
-#include <QComboBox>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -57,31 +53,13 @@ private slots:
         m_dialogs.reset();
     }
 
-    void copiesTheSelectedCellsTabSeparated()
-    {
-        auto* table = control<TextTableView>("tblComponents");
-        table->setFocus();
-        table->selectAll();
-        QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
-        const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
-        QCOMPARE(lines.value(0), QStringLiteral("Source\tVarComp\t%Contribution\tStdDev\tStudy Var (6 x SD)\t%Study "
-                                                "Var\t%Tolerance"));
-        QVERIFY(lines.value(1).startsWith(QStringLiteral("Total Gage R&R\t0.0914285\t7.76\t")));
-    }
-
-    void studyVariationRecomputesTheTables()
-    {
-        auto* variation = control<QComboBox>("cmbStudyVariation");
-        variation->setCurrentIndex(variation->findData(5.15));
-        QCOMPARE(control<TextTableView>("tblComponents")->item(0, 4)->text(), QStringLiteral("Study Var (5.15 x SD)"));
-    }
-
     void printsOnePageWithTheChartsAsVectors()
     {
         RecordingPrinting printer;
         m_dialogs->queueModal([](QDialog* dialog) {
             dialog->findChild<QListWidget*>(QStringLiteral("List1"))->setCurrentRow(0);
-            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdPrint")),
+                              Qt::LeftButton);
             return dialog->result();
         });
         QTest::mouseClick(control<QPushButton>("cmdPrint"), Qt::LeftButton);
@@ -101,9 +79,10 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("written");
         QTest::addColumn<QByteArray>("signature");
-        QTest::newRow("png") << "charts.png" << "charts.png" << QByteArray("\x89PNG");
-        QTest::newRow("no suffix is png") << "charts" << "charts.png" << QByteArray("\x89PNG");
-        QTest::newRow("pdf") << "charts.PDF" << "charts.PDF" << QByteArray("%PDF");
+        QTest::newRow("png") << "charts.png"
+                             << "charts.png" << QByteArray("\x89PNG");
+        QTest::newRow("pdf") << "charts.PDF"
+                             << "charts.PDF" << QByteArray("%PDF");
     }
 
     void savesThePage()
@@ -129,7 +108,8 @@ private slots:
     {
         m_window->showFeature(2);
         QCOMPARE(control<QLabel>("lblSummary")->text(),
-                 QStringLiteral("The reading of appraiser 2, trial 1, part 5 is not a number: \"n/a\"."));
+                 QStringLiteral(
+                     "The reading of appraiser 2, trial 1, part 5 is not a number: \"n/a\"."));
         QVERIFY(!control<QPushButton>("cmdPrint")->isEnabled());
     }
 };
