@@ -131,8 +131,7 @@ void tst_frmRef::placement()
     QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
 }
 
-// The clock option makes its three boxes the editable ones (the others are read-only and
-// greyed) and takes the focus.
+// The clock option makes its three boxes the only editable ones and takes the focus.
 void tst_frmRef::optionUnlocksItsRow()
 {
     perform(*m_window, "SSTab1=Degrees / Angular Error; optCA");
