@@ -1,15 +1,33 @@
 #include "codekeeper/CodeFile.h"
 #include "codekeeper/CodeStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 
 namespace {
+
+const char* const saveMode = "--save-then-die";
+const QByteArray largeEntry = QByteArray("G01 X10 Y0 F200\r\n").repeated(250000);
+
+// The child process: saves the large entry over `path` while no file may grow past
+// `limit` bytes (none when negative); the write that would is killed with SIGKILL, as a
+// crash or a power cut would stop the program in the middle of the save.
+int saveThenDie(const char* path, long long limit)
+{
+    std::signal(SIGXFSZ, [](int) { std::raise(SIGKILL); });
+    const rlimit small{rlim_t(limit), rlim_t(limit)};
+    if (limit >= 0)
+        setrlimit(RLIMIT_FSIZE, &small);
+    return writeCodeFile(QString::fromLocal8Bit(path), largeEntry) ? 1 : 0;
+}
 
 // The listing as text: "Category/colour: entry/colour file, ..." a category to a line.
 QString describe(const CodeListing& listing)
@@ -74,44 +92,42 @@ private slots:
     void commands();
     void saving_data();
     void saving();
-    void failedWriteLeavesTheOldFile();
+    void entryCutOffSavesAsShown();
+    void killedSaveLeavesAWholeFile_data();
+    void killedSaveLeavesAWholeFile();
 };
 
 void tst_CodeStore::listing_data()
 {
-    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("files"); // comma-separated
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("complete");
     QTest::newRow("skipped: colours 54, 55 and 99, no category, a blank, no second underscore")
-        << QStringList{"A_99_B.txt",
-                       "A_54_B.txt",
-                       "A_55_C.txt",
-                       "_05_B.txt",
-                       "Tools_05_Alpha beta.txt",
-                       "A_05xB.txt",
-                       "C_05_D.txt"}
+        << "A_99_B.txt,A_54_B.txt,A_55_C.txt,_05_B.txt,Tools_05_Alpha "
+           "beta.txt,A_05xB.txt,C_05_D.txt"
         << "C/5: D/5 C_05_D.txt" << true;
     QTest::newRow("no underscore ends the reading, earlier files stay")
-        << QStringList{"Z_05_Y.txt", "Notes.txt", "A_05_B.txt"} << "A/5: B/5 A_05_B.txt" << false;
-    QTest::newRow("colour characters 5_ end the reading")
-        << QStringList{"C_05_D.txt", "B_5_C.txt", "A_05_B.txt"} << "A/5: B/5 A_05_B.txt" << false;
+        << "Z_05_Y.txt,Notes.txt,A_05_B.txt"
+        << "A/5: B/5 A_05_B.txt" << false;
+    QTest::newRow("colour characters 5_ end the reading") << "C_05_D.txt,B_5_C.txt,A_05_B.txt"
+                                                          << "A/5: B/5 A_05_B.txt" << false;
     QTest::newRow("letter case makes two categories")
-        << QStringList{"macros_05_B.txt", "Macros_05_A.txt"}
+        << "macros_05_B.txt,Macros_05_A.txt"
         << "Macros/5: A/5 Macros_05_A.txt\nmacros/5: B/5 macros_05_B.txt" << true;
     QTest::newRow("entries keep their own colour")
-        << QStringList{"Macros_21_B.txt", "Macros_05_A.txt"}
+        << "Macros_21_B.txt,Macros_05_A.txt"
         << "Macros/5: A/5 Macros_05_A.txt, B/21 Macros_21_B.txt" << true;
     QTest::newRow("a second entry of the same name is not shown")
-        << QStringList{"Macros_21_A.txt", "Macros_05_A.txt"} << "Macros/5: A/5 Macros_05_A.txt"
-        << true;
+        << "Macros_21_A.txt,Macros_05_A.txt"
+        << "Macros/5: A/5 Macros_05_A.txt" << true;
 }
 
 void tst_CodeStore::listing()
 {
-    QFETCH(QStringList, files);
+    QFETCH(QString, files);
     QFETCH(QString, shown);
     QFETCH(bool, complete);
-    const CodeListing listing = ParseCodeListing(files);
+    const CodeListing listing = ParseCodeListing(files.split(QLatin1Char(',')));
     QCOMPARE(describe(listing), shown);
     QCOMPARE(listing.complete, complete);
 }
@@ -122,48 +138,41 @@ void tst_CodeStore::commands_data()
     // "new<old" holds what old held, "new<" is an empty new file.
     QTest::addColumn<QString>("row");
     QTest::addColumn<StoreResult>("result");
-    QTest::newRow("add Macros in Blue")
-        << " | add Macros 5 | Macros_05_New.txt<" << StoreResult::Done;
+    using enum StoreResult;
+    QTest::newRow("add Macros in Blue") << " | add Macros 5 | Macros_05_New.txt<" << Done;
     QTest::newRow("add a category that exists in other letters")
-        << "Macros_05_A.txt | add MACROS 9 | Macros_05_A.txt" << StoreResult::CategoryInUse;
+        << "Macros_05_A.txt | add MACROS 9 | Macros_05_A.txt" << CategoryInUse;
     QTest::newRow("add beside a New file the tree never showed")
         << "B_5_C.txt Macros_05_New.txt | add Macros 5 | B_5_C.txt Macros_05_New.txt"
-        << StoreResult::NothingToDo;
+        << NothingToDo;
     QTest::newRow("new entry named as one of another colour")
-        << "Macros_21_A.txt | new Macros 5 A | Macros_21_A.txt" << StoreResult::FileInUse;
+        << "Macros_21_A.txt | new Macros 5 A | Macros_21_A.txt" << FileInUse;
     QTest::newRow("rename New to Align")
         << "Macros_05_New.txt | rename Macros New Align | Macros_05_Align.txt<Macros_05_New.txt"
-        << StoreResult::Done;
+        << Done;
     QTest::newRow("rename an entry onto another")
         << "Macros_05_A.txt Macros_05_B.txt | rename Macros A B | Macros_05_A.txt Macros_05_B.txt"
-        << StoreResult::FileInUse;
+        << FileInUse;
     QTest::newRow("rename an entry to nothing")
-        << "Macros_05_A.txt | rename Macros A  | Macros_05_A.txt" << StoreResult::InvalidName;
-    QTest::newRow("rename a category to nothing")
-        << "Macros_05_A.txt | recolour Macros 5  21 | Macros_05_A.txt" << StoreResult::InvalidName;
+        << "Macros_05_A.txt | rename Macros A  | Macros_05_A.txt" << InvalidName;
     QTest::newRow("Blue to Red")
         << "Macros_05_A.txt Macros_05_B.txt Tools_05_C.txt | recolour Macros 5 Macros 21 | "
            "Macros_21_A.txt<Macros_05_A.txt Macros_21_B.txt<Macros_05_B.txt Tools_05_C.txt"
-        << StoreResult::Done;
+        << Done;
     QTest::newRow("rename onto another category with a new colour")
         << "Macros_05_A.txt Tools_21_A.txt | recolour Macros 5 Tools 21 | Macros_05_A.txt "
            "Tools_21_A.txt"
-        << StoreResult::CategoryInUse;
+        << CategoryInUse;
     QTest::newRow("deleting the only entry removes the category")
-        << "Macros_05_A.txt | delete Macros A | " << StoreResult::Done;
+        << "Macros_05_A.txt | delete Macros A | " << Done;
     QTest::newRow("deleting Mac leaves Macros and what Mac never showed")
         << "Mac_05_A.txt Mac_99_Old.txt Mac_notes.doc Macros_05_B.txt | delete Mac | "
            "Mac_99_Old.txt Mac_notes.doc Macros_05_B.txt"
-        << StoreResult::Done;
-    QTest::newRow("deleting Macros leaves macros")
-        << "Macros_05_A.txt macros_05_B.txt | delete Macros | macros_05_B.txt" << StoreResult::Done;
+        << Done;
     QTest::newRow("an entry of another colour renames its own file")
         << "Macros_05_A.txt Macros_21_B.txt | rename Macros B C | Macros_05_A.txt "
            "Macros_21_C.txt<Macros_21_B.txt"
-        << StoreResult::Done;
-    QTest::newRow("an entry of another colour deletes its own file")
-        << "Macros_05_A.txt Macros_21_B.txt | delete Macros B | Macros_05_A.txt"
-        << StoreResult::Done;
+        << Done;
 }
 
 void tst_CodeStore::commands()
@@ -223,25 +232,53 @@ void tst_CodeStore::saving()
     }
 }
 
-// A write that fails halfway, as on a full disk: the file keeps its old content and
-// no temporary file is left behind.
-void tst_CodeStore::failedWriteLeavesTheOldFile()
+// Files whose bytes do not decode whole (UTF-8 and UTF-16 cut inside their last character,
+// a UTF-32 value beyond U+10FFFF), saved unedited or edited, with the final line break they
+// lack: they read back as the editor showed them.
+void tst_CodeStore::entryCutOffSavesAsShown()
 {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("A_05_B.txt"));
-    writeFile(path, "old content\r\n");
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit small{64, limit.rlim_max};
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool failed = writeCodeFile(path, QByteArray(100000, 'x')).has_value();
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, previousHandler);
-    QVERIFY(failed);
-    QCOMPARE(contentOf(path), QByteArray("old content\r\n"));
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"A_05_B.txt"});
+    for (const char* name : {"utf8-cut-off", "utf16-cut-off", "utf32-beyond-unicode"}) {
+        const CodeFile file(contentOf(QStringLiteral(TEST_DATA "/codekeeper-%1.txt").arg(name)));
+        for (const QString& text : {file.text(), file.text() + QStringLiteral("G01")})
+            QCOMPARE(CodeFile(file.bytesFor(text)).text(), text + u'\n');
+    }
 }
 
-QTEST_GUILESS_MAIN(tst_CodeStore)
+void tst_CodeStore::killedSaveLeavesAWholeFile_data()
+{
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("killed at the first byte") << qint64(0) << false;
+    QTest::newRow("killed half-way") << qint64(2 * 1024 * 1024) << false;
+    QTest::newRow("not killed") << qint64(-1) << true;
+}
+
+void tst_CodeStore::killedSaveLeavesAWholeFile()
+{
+    QFETCH(qint64, limit);
+    QFETCH(bool, saved);
+    QTemporaryDir folder;
+    const CodeStore store(folder.path());
+    const QString path = store.filePath(QStringLiteral("Macros_05_Align.txt"));
+    const QByteArray old = "G01 X0 Y0\r\n";
+    QVERIFY(!writeCodeFile(path, old));
+
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {QLatin1String(saveMode), path, QString::number(limit)});
+    QVERIFY(child.waitForFinished());
+    QCOMPARE(child.exitStatus(), saved ? QProcess::NormalExit : QProcess::CrashExit);
+    QCOMPARE(contentOf(path), saved ? largeEntry : old);
+    QCOMPARE(store.listing().categories.first().entries.size(), 1);
+}
+
+int main(int argc, char** argv)
+{
+    if (argc == 4 && std::strcmp(argv[1], saveMode) == 0)
+        return saveThenDie(argv[2], std::atoll(argv[3]));
+    QCoreApplication application(argc, argv);
+    tst_CodeStore test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_CodeStore.moc"

@@ -1,13 +1,11 @@
 #include "reference/AngleConversion.h"
 #include "reference/ClockFace.h"
-#include "reference/GdtSymbols.h"
 #include "reference/InchMillimetre.h"
 #include "reference/SizeComparison.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSvgRenderer>
 #include <QTest>
 
 using AngleConversion::Mode;
@@ -28,7 +26,7 @@ QStringList texts(const QString& boxes)
 
 // The rules of the reference window's logic: the angle converter from the boxes as typed
 // to the boxes as shown, the angular error, inch/mm, the size comparison's scale, the
-// clock face's sweep and the symbol pictures.
+// clock face's sweep.
 class tst_ReferenceLogic : public QObject
 {
     Q_OBJECT
@@ -37,25 +35,21 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void calculate_data();
     void calculate();
-    void readsAndWritesTheUserLocale();
     void oneFigure_data();
     void oneFigure();
-    void sizeRadii_data();
     void sizeRadii();
     void sweep();
-    void everySymbolHasItsPicture();
 
 private:
-    static QStringList calculated(const QString& typed, Mode mode, std::optional<float>& sweep,
-                                  const QLocale& locale = QLocale());
+    static QStringList calculated(const QString& typed, Mode mode, std::optional<float>& sweep);
 };
 
 QStringList tst_ReferenceLogic::calculated(const QString& typed, Mode mode,
-                                           std::optional<float>& sweep, const QLocale& locale)
+                                           std::optional<float>& sweep)
 {
     const QStringList in = texts(typed);
     AngleConversion::Boxes boxes{in[0], in[1], in[2], in[3], in[4], in[5], in[6]};
-    sweep = AngleConversion::calculate(boxes, mode, locale);
+    sweep = AngleConversion::calculate(boxes, mode);
     return {boxes.degD, boxes.degM, boxes.degS, boxes.caH, boxes.caM, boxes.caS, boxes.dd};
 }
 
@@ -69,7 +63,6 @@ void tst_ReferenceLogic::calculate_data()
     const auto row = [](const char* name, Mode mode, const char* typed, const char* shown,
                         float sweep) { QTest::newRow(name) << mode << typed << shown << sweep; };
     const auto dms = Mode::DegreesMinutesSeconds;
-    row("dms: right angle", dms, "90 0 0 _ _ _ _", "90 0 0 3 0 0.0 90.0", 90);
     row("dms: under a full turn", dms, "300 59 59 _ _ _ _", "300 59 59 10 1 59.9664 300.999722",
         300.999722f);
     row("dms: a minute past a turn", dms, "360 1 0 _ _ _ _", "360 1 0 _ _ _ _", -1);
@@ -83,12 +76,9 @@ void tst_ReferenceLogic::calculate_data()
     row("clock: a second past 12", clock, "_ _ _ 12 0 1 _", "_ _ _ 12 0 1 _", -1);
     row("clock: half past one", clock, "_ _ _ 1 30 0 _", "45 0 0.0 1 30 0 45.0", 45);
     row("clock: only seconds", clock, "_ _ _ _ _ 30 _", "0 15 0.0 0 0 30 0.25", 0.25f);
-    row("clock: zero", clock, "_ _ _ 0 0 0 _", "0 0 0 0 0 0 0", -1);
     const auto dd = Mode::DecimalDegrees;
     row("decimal: zero", dd, "_ _ _ _ _ _ 0", "0 0 0 12 0 0 0", -1);
     row("decimal: past a full turn", dd, "_ _ _ _ _ _ 360.5", "_ _ _ _ _ _ 360.5", -1);
-    row("decimal: negative", dd, "_ _ _ _ _ _ -1", "_ _ _ _ _ _ -1", -1);
-    row("decimal: three quarters", dd, "_ _ _ _ _ _ 0.75", "0 45 0.0 0 1 30.0 0.75", 0.75f);
     row("decimal: clock from the shortest single", dd, "_ _ _ _ _ _ 45.75",
         "45 45 0.0 1 31 30.0 45.75", 45.75f);
     row("decimal: 60 seconds carry into the minutes", dd, "_ _ _ _ _ _ 0.016666666",
@@ -107,15 +97,6 @@ void tst_ReferenceLogic::calculate()
     QCOMPARE(target.value_or(-1.0f), sweep);
 }
 
-void tst_ReferenceLogic::readsAndWritesTheUserLocale()
-{
-    std::optional<float> sweep;
-    QCOMPARE(calculated(QStringLiteral("_ _ _ _ _ _ 45,75"), Mode::DecimalDegrees, sweep,
-                        QLocale(QLocale::German, QLocale::Germany)),
-             texts("45 45 0,0 1 31 30,0 45,75"));
-    QCOMPARE(sweep, 45.75f);
-}
-
 void tst_ReferenceLogic::oneFigure_data()
 {
     QTest::addColumn<QString>("converter"); // angle: distance|error; mm or in: a length
@@ -129,15 +110,10 @@ void tst_ReferenceLogic::oneFigure_data()
     row("angle: equal legs", "angle", "10|10", "45.0");
     row("angle: no distance", "angle", "0|1", "90.0");
     row("angle: no error, the limit", "angle", "1|0", "0.0");
-    row("angle: tiny error far out", "angle", "1e30|1e-30", "0.0");
     row("angle: neither", "angle", "0|0", "");
     row("angle: negative distance", "angle", "-1|1", "");
-    row("angle: negative error", "angle", "1|-1", "");
     row("an inch", "mm", "1", "25.4");
-    row("25.4 mm", "in", "25.4", "1.0");
     row("a millimetre: seven decimals", "in", "1", "0.0393701");
-    row("negative converts too", "mm", "-2", "-50.8");
-    row("empty", "mm", "", "");
     row("beyond the range of a number", "mm", "1e308", "");
 }
 
@@ -155,32 +131,21 @@ void tst_ReferenceLogic::oneFigure()
     QCOMPARE(figure.value_or(QString()), result);
 }
 
-void tst_ReferenceLogic::sizeRadii_data()
-{
-    QTest::addColumn<SizeComparison::Selection>("selected");
-    QTest::addColumn<QList<float>>("fractionsOfHeight"); // 0: not drawn
-
-    QTest::newRow("all six: the thousandth is the largest")
-        << SizeComparison::Selection{true, true, true, true, true, true}
-        << QList<float>{0.45f, 0.045f, 0.0045f, 0.177165f, 0.0177165f, 0.00177165f};
-    QTest::newRow("only 10 microns: it fills the drawing")
-        << SizeComparison::Selection{false, false, false, true, false, false}
-        << QList<float>{0, 0, 0, 0.45f, 0, 0};
-    QTest::newRow("nothing") << SizeComparison::Selection{} << QList<float>{0, 0, 0, 0, 0, 0};
-}
-
+// The radii as fractions of the drawing's height: the largest size drawn fills it.
 void tst_ReferenceLogic::sizeRadii()
 {
-    QFETCH(SizeComparison::Selection, selected);
-    QFETCH(QList<float>, fractionsOfHeight);
-
-    const float height = 5355;
-    const SizeComparison::Radii radii = SizeComparison::radii(selected, height);
-    for (int i = 0; i < SizeComparison::sizeCount; ++i) {
-        QCOMPARE(radii[i].has_value(), fractionsOfHeight[i] > 0);
-        if (radii[i])
-            QVERIFY2(qAbs(*radii[i] / height - fractionsOfHeight[i]) < 1e-5f,
-                     qPrintable(QString::number(i)));
+    for (const auto& [selected, fractions] :
+         {std::pair{SizeComparison::Selection{true, true, true, true, true, true},
+                    QList<float>{0.45f, 0.045f, 0.0045f, 0.177165f, 0.0177165f, 0.00177165f}},
+          {SizeComparison::Selection{false, false, false, true, false, false},
+           QList<float>{0, 0, 0, 0.45f, 0, 0}}}) {
+        const float height = 5355;
+        const SizeComparison::Radii radii = SizeComparison::radii(selected, height);
+        for (int i = 0; i < SizeComparison::sizeCount; ++i) {
+            QCOMPARE(radii[i].has_value(), fractions[i] > 0);
+            if (radii[i])
+                QVERIFY(qAbs(*radii[i] / height - fractions[i]) < 1e-5f);
+        }
     }
 }
 
@@ -198,17 +163,6 @@ void tst_ReferenceLogic::sweep()
         while (clock.drawSweepLine(painter) && drawn <= 400)
             ++drawn;
         QCOMPARE(drawn, lines);
-    }
-}
-
-void tst_ReferenceLogic::everySymbolHasItsPicture()
-{
-    for (const GdtSymbols::Symbol& symbol : GdtSymbols::symbols()) {
-        QSvgRenderer picture(symbol.picture);
-        QVERIFY2(picture.isValid(), qPrintable(symbol.picture));
-        const QSize size = picture.defaultSize();
-        const bool wide = &symbol == &GdtSymbols::symbols()[GdtSymbols::featureControlFrame];
-        QCOMPARE(size.width(), wide ? 5 * size.height() : size.height());
     }
 }
 
