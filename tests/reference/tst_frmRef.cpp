@@ -36,7 +36,6 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void init();
     void cleanup() { m_window.reset(); }
-    void startState();
     void placement();
     void optionUnlocksItsRow();
     void sweepRunsToItsTargetThroughClearAndRefusal();
@@ -83,16 +82,6 @@ bool tst_frmRef::sweptAt(double degrees) const
     const QColor colour = dial.pixelColor(int(dial.width() / 2.0 + 0.6 * radius * std::sin(t)),
                                           int(dial.height() / 2.0 - 0.6 * radius * std::cos(t)));
     return colour.blue() > 200 && colour.red() < 60 && colour.green() < 60;
-}
-
-void tst_frmRef::startState()
-{
-    const QString shownFirst = "cmbGDT=Diameter; txtGDT=" + GdtSymbols::symbols()[0].description +
-                               "; Label7=12 O'Clock  |  0 Degrees  ";
-    QCOMPARE(shown(*m_window, shownFirst), shownFirst);
-    QVERIFY(control<QLineEdit>(*m_window, "txtDD")->isReadOnly()); // optDMS_Click has run
-    QVERIFY(sweptAt(0) && !sweptAt(90));                           // the dial, without a sweep
-    QCOMPARE(m_window->focusProxy(), control(*m_window, "cmbGDT"));
 }
 
 // A row for each container and the rules of its place: positions on a tab count from the
@@ -218,7 +207,6 @@ void tst_frmRef::inchMillimetre()
     QFETCH(QString, expected);
     perform(*m_window, steps);
     QCOMPARE(shown(*m_window, expected), expected);
-    QVERIFY(control<QLineEdit>(*m_window, "lblinmmResult")->isReadOnly());
 }
 
 // Clear All and Select All change only the check boxes; Plot draws what is checked.

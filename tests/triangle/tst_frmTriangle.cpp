@@ -29,7 +29,6 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void init();
     void cleanup() { m_window.reset(); }
-    void startState();
     void orientation_data();
     void orientation();
     void handlers_data();
@@ -74,43 +73,22 @@ QString tst_frmTriangle::selectedOrientation() const
     return selected.join(QLatin1Char(' '));
 }
 
-void tst_frmTriangle::startState()
-{
-    QCOMPARE(selectedOrientation(), QStringLiteral("cmdTri1"));
-    QVERIFY(visible(panelNames).isEmpty());
-    QCOMPARE(m_window->focusProxy(), control(*m_window, "txtA"));
-
-    // White lines and labels on the blue drawing area, by its own roles (not the panel's).
-    QWidget* drawing = control(*m_window, "Picture2");
-    QCOMPARE(drawing->palette().color(drawing->backgroundRole()), QColor(0, 0, 0xFF));
-    QWidget* label = control(*m_window, "lblC");
-    QCOMPARE(label->palette().color(label->foregroundRole()), QColor(Qt::white));
-    const QPoint corner = Twips::point(2000, 5000);
-    QCOMPARE(drawing->grab().toImage().pixelColor(corner - QPoint(0, 20)), QColor(Qt::white));
-}
-
 void tst_frmTriangle::orientation_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("lines");
     QTest::addColumn<QString>("places"); // box left top, in twips
 
-    QTest::newRow("bottom left")
-        << "cmdTri1"
-        << "Line2 Line3 Line5 Line13 Line14"
-        << "txtA 7080 5040 txtB 2040 960 txtsa 360 3120 txtsb 3960 5160 txtsc 4800 2880";
-    QTest::newRow("top left")
-        << "cmdTri2"
-        << "Line1 Line3 Line6 Line7 Line8"
-        << "txtA 1920 5160 txtB 7080 1080 txtsa 4320 960 txtsb 360 3240 txtsc 4680 3360";
-    QTest::newRow("top right")
-        << "cmdTri3"
-        << "Line1 Line4 Line5 Line9 Line10"
-        << "txtA 2040 960 txtB 7080 5040 txtsa 7080 3000 txtsb 4680 960 txtsc 2760 3360";
-    QTest::newRow("bottom right")
-        << "cmdTri4"
-        << "Line2 Line4 Line6 Line11 Line12"
-        << "txtA 7080 1080 txtB 2040 5160 txtsa 4440 5160 txtsb 7080 3000 txtsc 2760 2760";
+    const auto row = [](const char* name, const char* button, const char* lines,
+                        const char* places) { QTest::newRow(name) << button << lines << places; };
+    row("bottom left", "cmdTri1", "Line2 Line3 Line5 Line13 Line14",
+        "txtA 7080 5040 txtB 2040 960 txtsa 360 3120 txtsb 3960 5160 txtsc 4800 2880");
+    row("top left", "cmdTri2", "Line1 Line3 Line6 Line7 Line8",
+        "txtA 1920 5160 txtB 7080 1080 txtsa 4320 960 txtsb 360 3240 txtsc 4680 3360");
+    row("top right", "cmdTri3", "Line1 Line4 Line5 Line9 Line10",
+        "txtA 2040 960 txtB 7080 5040 txtsa 7080 3000 txtsb 4680 960 txtsc 2760 3360");
+    row("bottom right", "cmdTri4", "Line2 Line4 Line6 Line11 Line12",
+        "txtA 7080 1080 txtB 2040 5160 txtsa 4440 5160 txtsb 7080 3000 txtsc 2760 2760");
 }
 
 // The values typed and the formulas shown before the change: the values move with their
