@@ -38,8 +38,12 @@ public:
     {
         const QFontMetricsF metrics(textItem.font());
         const QRectF box(p.x(), p.y() - metrics.ascent(), textItem.width(), metrics.height());
-        RecordedItem item{RecordedItem::Text, m_transform.map(p), m_transform.mapRect(box),
-                          textItem.text(), textItem.font(), {}, {}};
+        RecordedItem item{RecordedItem::Text,
+                          m_transform.map(p),
+                          m_transform.mapRect(box),
+                          textItem.text(),
+                          {},
+                          {}};
         record(item);
     }
 
@@ -48,7 +52,7 @@ public:
         for (int i = 0; i < lineCount; ++i) {
             const QLineF line = m_transform.map(lines[i]);
             const QRectF box = QRectF(line.p1(), line.p2()).normalized();
-            record({RecordedItem::Line, box.topLeft(), box, {}, {}, line, {}});
+            record({RecordedItem::Line, box.topLeft(), box, {}, line, {}});
         }
     }
 
@@ -59,8 +63,8 @@ public:
 
     void drawPolygon(const QPointF* points, int pointCount, PolygonDrawMode) override
     {
-        recordBox(RecordedItem::Shape, QPolygonF(QList<QPointF>(points, points + pointCount))
-                                           .boundingRect());
+        recordBox(RecordedItem::Shape,
+                  QPolygonF(QList<QPointF>(points, points + pointCount)).boundingRect());
     }
 
     void drawPoints(const QPointF* points, int pointCount) override
@@ -89,7 +93,7 @@ private:
     void recordBox(RecordedItem::Kind kind, const QRectF& rect, const QImage& image = {})
     {
         const QRectF box = m_transform.mapRect(rect);
-        record({kind, box.topLeft(), box, {}, {}, {}, image});
+        record({kind, box.topLeft(), box, {}, {}, image});
     }
 
     void record(const RecordedItem& item)
@@ -114,18 +118,27 @@ protected:
     int metric(PaintDeviceMetric metric) const override
     {
         switch (metric) {
-        case PdmWidth: return int(printable.width());
-        case PdmHeight: return int(printable.height());
-        case PdmWidthMM: return int(printable.width() * 25.4 / 72);
-        case PdmHeightMM: return int(printable.height() * 25.4 / 72);
-        case PdmNumColors: return INT_MAX;
-        case PdmDepth: return 32;
+        case PdmWidth:
+            return int(printable.width());
+        case PdmHeight:
+            return int(printable.height());
+        case PdmWidthMM:
+            return int(printable.width() * 25.4 / 72);
+        case PdmHeightMM:
+            return int(printable.height() * 25.4 / 72);
+        case PdmNumColors:
+            return INT_MAX;
+        case PdmDepth:
+            return 32;
         case PdmDpiX:
         case PdmDpiY:
         case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY: return 72;
-        case PdmDevicePixelRatio: return 1;
-        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+        case PdmPhysicalDpiY:
+            return 72;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
         }
         return 0;
     }
@@ -158,14 +171,6 @@ const RecordedItem* RecordedPage::findText(const QString& text) const
         if (item.kind == RecordedItem::Text && item.text.contains(text))
             return &item;
     return nullptr;
-}
-
-QRectF RecordedPage::bounds() const
-{
-    QRectF all;
-    for (const RecordedItem& item : items)
-        all = all.isNull() ? item.bounds : all.united(item.bounds);
-    return all;
 }
 
 RecordingPrintTarget::RecordingPrintTarget(QList<RecordedDocument>* shared)
@@ -216,8 +221,6 @@ bool RecordingPrintTarget::newPage()
         m_error = QStringLiteral("No document has been started.");
         return false;
     }
-    if (failing(Step::NewPage))
-        return false;
     m_documents->last().pages.append(RecordedPage{});
     return true;
 }

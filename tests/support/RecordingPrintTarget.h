@@ -3,7 +3,6 @@
 #include "printing/PrintTarget.h"
 #include "printing/Printing.h"
 
-#include <QFont>
 #include <QImage>
 #include <QLineF>
 #include <QList>
@@ -16,20 +15,21 @@
 
 // What was drawn on a page, in the page's points (origin at the top-left corner of the
 // printable area), after the painter's transformation.
-struct RecordedItem {
+struct RecordedItem
+{
     enum Kind { Text, Line, Image, Shape };
     Kind kind;
     // Text: the baseline's left end; the other kinds: their bounding box's top-left.
     QPointF position;
     QRectF bounds;
     QString text;
-    QFont font;
     QLineF line;
     // Image: the picture drawn.
     QImage image;
 };
 
-struct RecordedPage {
+struct RecordedPage
+{
     QList<RecordedItem> items;
 
     QList<RecordedItem> ofKind(RecordedItem::Kind kind) const;
@@ -37,11 +37,10 @@ struct RecordedPage {
     QStringList texts() const;
     // The first text item that contains `text`; nullptr when there is none.
     const RecordedItem* findText(const QString& text) const;
-    // The bounding box of everything drawn.
-    QRectF bounds() const;
 };
 
-struct RecordedDocument {
+struct RecordedDocument
+{
     QList<RecordedPage> pages;
     bool ended = false;
 };
@@ -54,7 +53,7 @@ class RecordingPaintDevice;
 class RecordingPrintTarget final : public PrintTarget
 {
 public:
-    enum class Step { Begin, NewPage, End };
+    enum class Step { Begin, End };
 
     // Records into its own list, or into `shared` (not owned) when given.
     explicit RecordingPrintTarget(QList<RecordedDocument>* shared = nullptr);
@@ -102,7 +101,8 @@ public:
     // The next print action's target fails `step` once (one step at a time).
     void failNext(RecordingPrintTarget::Step step, const QString& error);
 
-    struct Action {
+    struct Action
+    {
         QString documentName;
         int documents;
     };
