@@ -2,6 +2,7 @@
 
 #include "LabelBeside.h"
 #include "ScriptedDialogs.h"
+#include "WindowDriver.h"
 #include "StudyBuilder.h"
 #include "import/ImportFile.h"
 
@@ -36,10 +37,7 @@ class tst_frmImport : public QObject
     }
     template <typename T> T* control(const QString& name) const
     {
-        T* found = m_window->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return WindowDriver::control<T>(*m_window, name);
     }
     QLineEdit* box(const char* base, int index) const
     {

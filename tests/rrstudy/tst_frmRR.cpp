@@ -2,6 +2,7 @@
 
 #include "RecordingPrintTarget.h"
 #include "ScriptedDialogs.h"
+#include "WindowDriver.h"
 #include "StudyBuilder.h"
 #include "TwipPlacement.h"
 #include "common/Twips.h"
@@ -49,10 +50,7 @@ class tst_frmRR : public QObject
 
     template <typename T = QWidget> T* control(const char* name) const
     {
-        T* found = m_window->findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return WindowDriver::control<T>(*m_window, QLatin1String(name));
     }
     QTreeWidget* tree() const { return control<QTreeWidget>("TreeView1"); }
     SheetView* sheet() const { return control<SheetView>("pic2"); }

@@ -2,6 +2,7 @@
 
 #include "RecordingPrintTarget.h"
 #include "ScriptedDialogs.h"
+#include "WindowDriver.h"
 #include "StudyBuilder.h"
 #include "rrstudy/StudyInformation.h"
 
@@ -25,10 +26,7 @@ class tst_frmRRCharts : public QObject
 
     template <typename T> T* control(const char* name) const
     {
-        T* found = m_window->findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return WindowDriver::control<T>(*m_window, QLatin1String(name));
     }
 
 private slots:

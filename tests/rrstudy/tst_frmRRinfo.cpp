@@ -1,13 +1,15 @@
 #include "rrstudy/frmRRinfo.h"
 
 #include "LabelBeside.h"
+#include "WindowDriver.h"
 #include "rrstudy/StudyInformation.h"
 
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
+
+using namespace WindowDriver;
 
 namespace {
 
@@ -25,21 +27,6 @@ const std::pair<const char*, const char*> textBoxes[] = {{"txtTitle", "Title:"},
 const std::pair<const char*, const char*> pickers[] = {
     {"DTDate", "Date:"}, {"DTstime", "Start Time:"}, {"DTetime", "End Time:"}};
 
-QLineEdit* textBox(QDialog& dialog, const char* name)
-{
-    return dialog.findChild<QLineEdit*>(QLatin1String(name));
-}
-
-QDateTimeEdit* picker(QDialog& dialog, const char* name)
-{
-    return dialog.findChild<QDateTimeEdit*>(QLatin1String(name));
-}
-
-void click(QDialog& dialog, const char* button)
-{
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
-}
-
 } // namespace
 
 class tst_frmRRinfo : public QObject
@@ -55,11 +42,11 @@ private slots:
         frmRRinfo dialog(information);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Gage R&R Information"));
         for (const auto& [name, label] : textBoxes) {
-            QCOMPARE(labelBeside(*textBox(dialog, name)), QLatin1String(label));
-            QVERIFY2(textBox(dialog, name)->text().isEmpty(), name);
+            QCOMPARE(labelBeside(*control<QLineEdit>(dialog, name)), QLatin1String(label));
+            QVERIFY2(control<QLineEdit>(dialog, name)->text().isEmpty(), name);
         }
         for (const auto& [name, label] : pickers)
-            QCOMPARE(labelBeside(*picker(dialog, name)), QLatin1String(label));
+            QCOMPARE(labelBeside(*control<QDateTimeEdit>(dialog, name)), QLatin1String(label));
         for (const QLabel* label : dialog.findChildren<QLabel*>())
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
                      qPrintable(label->text()));
@@ -76,13 +63,14 @@ private slots:
             frmRRinfo dialog(information);
             dialog.show();
             for (const auto& [name, label] : textBoxes)
-                QTest::keyClicks(textBox(dialog, name),
+                QTest::keyClicks(control<QLineEdit>(dialog, name),
                                  QStringLiteral("value of %1").arg(QLatin1String(name)));
-            picker(dialog, "DTDate")->setDateTime(runDate);
-            picker(dialog, "DTetime")->setDateTime(end);
+            control<QDateTimeEdit>(dialog, "DTDate")->setDateTime(runDate);
+            control<QDateTimeEdit>(dialog, "DTetime")->setDateTime(end);
             click(dialog, "cmdSave");
             QVERIFY(dialog.isVisible());
-            QTest::keyClicks(textBox(dialog, "txtPartName"), QStringLiteral(" never saved"));
+            QTest::keyClicks(control<QLineEdit>(dialog, "txtPartName"),
+                             QStringLiteral(" never saved"));
             click(dialog, "cmdExit");
             QVERIFY(!dialog.isVisible());
         }
@@ -101,9 +89,9 @@ private slots:
         const StudyInformation saved = information;
         frmRRinfo reopened(information);
         for (const auto& [name, label] : textBoxes)
-            QCOMPARE(textBox(reopened, name)->text(),
+            QCOMPARE(control<QLineEdit>(reopened, name)->text(),
                      QStringLiteral("value of %1").arg(QLatin1String(name)));
-        QCOMPARE(picker(reopened, "DTDate")->dateTime(), runDate);
+        QCOMPARE(control<QDateTimeEdit>(reopened, "DTDate")->dateTime(), runDate);
         click(reopened, "cmdSave");
         QVERIFY(information == saved);
     }

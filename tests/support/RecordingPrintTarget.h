@@ -17,7 +17,7 @@
 // printable area), after the painter's transformation.
 struct RecordedItem
 {
-    enum Kind { Text, Line, Image, Shape };
+    enum Kind { Text, Line, Image };
     Kind kind;
     // Text: the baseline's left end; the other kinds: their bounding box's top-left.
     QPointF position;

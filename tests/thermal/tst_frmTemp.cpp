@@ -2,7 +2,6 @@
 
 #include "WindowDriver.h"
 
-#include <QLineEdit>
 #include <QTest>
 
 using namespace WindowDriver;
@@ -14,19 +13,6 @@ class tst_frmTemp : public QObject
     Q_OBJECT
 
 private slots:
-    void startState()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        const frmTemp window;
-        const QString start = "cmbMaterial=ABS thermoplastic; txtMat=55; Label6=ppm/deg. F";
-        QCOMPARE(shown(window, start), start);
-        for (const char* result : {"txtMat", "lblConResult", "lblExp", "lblNew"}) {
-            const QPalette look = control<QLineEdit>(window, result)->palette();
-            QVERIFY2(look.color(QPalette::Base) == look.color(QPalette::Window), result);
-        }
-        QCOMPARE(window.focusProxy(), control(window, "txtTemp"));
-    }
-
     void handlers_data()
     {
         // The steps a user takes (WindowDriver::perform), then what the controls show.
