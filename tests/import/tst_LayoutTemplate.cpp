@@ -1,8 +1,10 @@
 #include "import/ImportLayout.h"
 #include "import/LayoutTemplate.h"
 
+#include "FileSizeLimit.h"
 #include "StudyBuilder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -115,6 +117,22 @@ private slots:
         QCOMPARE(layout.twoAppraisers, twoAppraisers);
         QCOMPARE(layout.partsIndex == customLayout().partsIndex, partsApplied);
         QCOMPARE(layout.blocks[ImportLayout::FirstRun].isEmpty(), error != 0);
+    }
+
+    // A save that fails part way (a full disk) leaves the old template whole, no stray file.
+    void failedSaveKeepsTheOldFile()
+    {
+        const QString path = m_folder.filePath(QStringLiteral("full-disk.tpl"));
+        QVERIFY(!LayoutTemplate::write(path, ImportLayout::startLayout()));
+        {
+            const FileSizeLimit nearlyFull(64);
+            QVERIFY(LayoutTemplate::write(path, customLayout()));
+        }
+        QStringList lines;
+        QVERIFY(!LayoutTemplate::read(path, lines));
+        QCOMPARE(lines, LayoutTemplate::lines(ImportLayout::startLayout()));
+        QCOMPARE(QDir(m_folder.path()).entryList({"full-disk*"}, QDir::Files),
+                 QStringList{"full-disk.tpl"});
     }
 };
 
