@@ -12,19 +12,18 @@ if(QUORVEL_SANITIZE)
     endif()
     # CI builds everything a second time here, so it is kept cheap: no optimisation but in
     # the core library the fuzzers run (fuzz/CMakeLists.txt), line tables only (enough for
-    # the reports' stacks), the Qt headers parsed once (quorvel_precompile_qt_headers).
+    # the reports' stacks), the Qt headers parsed once (quorvel_precompile_qt_headers) where
+    # no compiler cache does better.
     add_compile_options(-gline-tables-only -fno-omit-frame-pointer -fsanitize=address,undefined
         -fno-sanitize-recover=all -D_GLIBCXX_ASSERTIONS)
     # Linking some fifty sanitized programs is a large part of the build: lld does it in
     # a fraction of ld's time.
     add_link_options(-fsanitize=address,undefined -fuse-ld=lld)
-    # ccache caches compilations that use a precompiled header only when told that the
-    # header's defines and times do not matter, and clang leaves its time stamp out.
+    # With ccache, no precompiled headers: a precompiled header holds the paths of the
+    # checkout that made it, so no other checkout could reuse the compilations that use it;
+    # without one, a fresh clone (CI's) reuses the objects of the last sanitized build.
     if(CMAKE_CXX_COMPILER_LAUNCHER)
-        set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env
-            CCACHE_SLOPPINESS=pch_defines,time_macros
-            ${CMAKE_CXX_COMPILER_LAUNCHER})
-        add_compile_options(-Xclang -fno-pch-timestamp)
+        set(CMAKE_DISABLE_PRECOMPILE_HEADERS ON)
     endif()
     # Only what the tests run is built; the developer tools come along where a test needs one.
     set(QUORVEL_TOOLS_EXCLUDE EXCLUDE_FROM_ALL)
