@@ -19,7 +19,9 @@
 
 namespace {
 
-constexpr int largestFileName = 255; // bytes, on the systems Quorvel runs on
+// The longest file name the store makes: 255 bytes less the 7 a save adds for its
+// temporary copy.
+constexpr int largestFileName = 255 - 7;
 
 QString describe(const CodeEntry& entry)
 {

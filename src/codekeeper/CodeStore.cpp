@@ -51,6 +51,16 @@ bool isListed(const QString& fileName)
            fileName.compare(workingFileName, Qt::CaseInsensitive) != 0;
 }
 
+// A save writes its temporary copy beside the file under the file's name and seven bytes
+// more: a name within the folder's 255 bytes but not those seven could be created, and
+// then never saved.
+constexpr qsizetype longestSavedName = 255 - 7;
+
+bool saveable(const QString& fileName)
+{
+    return fileName.toUtf8().size() <= longestSavedName;
+}
+
 } // namespace
 
 bool IsValidCodeName(const QString& name)
@@ -140,7 +150,8 @@ bool CodeStore::exists(const QString& fileName) const
 bool CodeStore::createEmpty(const QString& fileName) const
 {
     QFile file(filePath(fileName));
-    return QDir().mkpath(m_folder) && file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+    return saveable(fileName) && QDir().mkpath(m_folder) &&
+           file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
 }
 
 StoreResult CodeStore::addCategory(const QString& name, int colour) const
@@ -176,7 +187,7 @@ StoreResult CodeStore::renameEntry(const CodeEntry& entry, const QString& newNam
     const QString target = CodeFileName(entry.category, entry.colour, newName);
     if (listing().CodeEntryExists(entry.category, newName) || exists(target))
         return StoreResult::FileInUse;
-    if (!QFile::copy(filePath(entry.fileName), filePath(target)))
+    if (!saveable(target) || !QFile::copy(filePath(entry.fileName), filePath(target)))
         return StoreResult::Failed;
     QFile::remove(filePath(entry.fileName));
     return exists(entry.fileName) ? StoreResult::StillHere : StoreResult::Done;
@@ -201,6 +212,8 @@ StoreResult CodeStore::renameCategory(const QString& category, int colour, const
                 continue;
             if (exists(target))
                 return StoreResult::CategoryInUse;
+            if (!saveable(target))
+                return StoreResult::Failed;
             moves.append({entry.fileName, target});
         }
     // Every copy first: a failure takes the copies made back and changes nothing.

@@ -14,7 +14,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -75,6 +77,8 @@ private slots:
         writeTestFile(m_folder, "bores.csv", study);
         writeTestFile(m_folder, "bores.tpl", layout);
         QVERIFY(QDir(m_folder.path()).mkpath("afolder") && QDir(m_folder.path()).mkpath("copy"));
+        QVERIFY(QFile::link(path("bores.tpl"), path("link.tpl")));
+        QVERIFY(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600) == 0);
         QVERIFY(QFile::copy(program("quorvel-rr"), path("copy/quorvel-rr")));
         QVERIFY(QFile::setPermissions(path("copy/quorvel-rr"),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
@@ -86,9 +90,10 @@ private slots:
     }
 
     // Command lines and what they leave: the exit status, the first line on standard
-    // error, standard output ("summary" or empty), and each named file afterwards: "same"
-    // as before the run, "csv" (the results, the file's own permissions kept), or "pdf"
-    // and its page count.
+    // error, standard output ("summary", "csv" or empty), and each named file afterwards:
+    // "same" as before the run, "none", "csv" (the results, the file's own permissions
+    // kept), "fifo" (still a FIFO, the results written through it), or "pdf" and its page
+    // count.
     void outputsNeverHarmAnInput_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -106,6 +111,21 @@ private slots:
             << study + QStringList{"--csv", "./bores.csv"} << none << 2
             << "quorvel-rr: --csv ./bores.csv is the study file: a report never replaces its input."
             << "" << QStringList{"bores.csv=same"};
+        QTest::newRow("pdf names the template through a link")
+            << study + QStringList{"--pdf", "link.tpl"} << none << 2
+            << "quorvel-rr: --pdf link.tpl is the template file: a report never replaces its input."
+            << "" << QStringList{"bores.tpl=same", "link.tpl=same"};
+        QTest::newRow("csv and pdf one new file")
+            << study + QStringList{"--csv", "new.out", "--pdf", "./new.out"} << none << 2
+            << "quorvel-rr: --csv and --pdf name the same file, ./new.out: each report needs its "
+               "own."
+            << "" << QStringList{"new.out=none"};
+        QTest::newRow("a FIFO is written straight")
+            << study + QStringList{"--csv", "fifo"} << none << 0 << ""
+            << "summary" << QStringList{"fifo=fifo"};
+        QTest::newRow("- is standard output")
+            << study + QStringList{"--csv", "-"} << none << 0 << ""
+            << "csv" << QStringList{};
         QTest::newRow("the PDF fails after the CSV: no new output")
             << study + QStringList{"--csv", "old.csv", "--pdf", "afolder"} << none << 1
             << "quorvel-rr: Cannot write afolder: 75: Path/File access error"
@@ -144,16 +164,28 @@ private slots:
         for (const QString& file : files.filter("=same"))
             before[file.section('=', 0, 0)] = fileBytes(file.section('=', 0, 0));
 
+        const int reader =
+            ::open(QFile::encodeName(path("fifo")).constData(), O_RDONLY | O_NONBLOCK);
         const Run done = run(arguments, !table.isEmpty());
+        QByteArray throughFifo(1 << 16, '\0');
+        throughFifo.truncate(
+            qMax<qsizetype>(0, ::read(reader, throughFifo.data(), throughFifo.size())));
+        ::close(reader);
 
         QCOMPARE(done.exitCode, exitCode);
         QCOMPARE(done.err.section('\n', 0, 0), QString(error).replace("{copy}", path("copy")));
-        QCOMPARE(done.out, out == "summary" ? m_summary : QString());
+        QCOMPARE(done.out, out == "summary" ? m_summary
+                           : out == "csv"   ? QString::fromUtf8(m_results)
+                                            : QString());
         for (const QString& file : files) {
             const QString name = file.section('=', 0, 0);
             const QString state = file.section('=', 1);
             if (state == "same")
                 QCOMPARE(fileBytes(name), before[name]);
+            else if (state == "none")
+                QVERIFY(!QFile::exists(path(name)));
+            else if (state == "fifo")
+                QVERIFY(S_ISFIFO(modeOf(path(name))) && throughFifo == m_results);
             else if (state == "csv")
                 QVERIFY(fileBytes(name) == m_results && (modeOf(path(name)) & 0777) == 0640);
             else

@@ -164,6 +164,15 @@ private slots:
             << "Macros_05_A.txt Macros_21_B.txt | rename Macros B C | Macros_05_A.txt "
                "Macros_21_C.txt<Macros_21_B.txt"
             << Done;
+        // A save adds seven bytes to the file's name for its temporary copy, within 255.
+        const QString longest(237, u'M'), tooLong(238, u'M');
+        QTest::addRow("a file name a save can still replace")
+            << " | add " + longest + " 5 | " + longest + "_05_New.txt<" << Done;
+        QTest::addRow("a file name no save could replace")
+            << " | add " + tooLong + " 5 | " << Failed;
+        QTest::addRow("renamed to a file name no save could replace")
+            << "Macros_05_A.txt | rename Macros A " + QString(235, u'A') + " | Macros_05_A.txt"
+            << Failed;
     }
 
     void commands()
