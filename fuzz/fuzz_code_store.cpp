@@ -19,10 +19,6 @@
 
 namespace {
 
-// The longest file name the store makes: 255 bytes less the 7 a save adds for its
-// temporary copy.
-constexpr int largestFileName = 255 - 7;
-
 QString describe(const CodeEntry& entry)
 {
     return QStringLiteral("%1 / %2 / %3 / %4")
@@ -84,7 +80,7 @@ void checkStore(const QString& name, int colour, const QByteArray& bytes)
     const CodeStore store(folder);
     const QString fileName = CodeFileName(name, colour, QStringLiteral("New"));
     const StoreResult added = store.addCategory(name, colour);
-    if (added == StoreResult::Failed && fileName.toUtf8().size() > largestFileName)
+    if (added == StoreResult::Failed && fileName.toUtf8().size() > LongestCodeFileName)
         return;
     Fuzz::check(added == StoreResult::Done, "a valid name makes a category", name);
     const CodeListing listing = store.listing();

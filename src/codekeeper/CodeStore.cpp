@@ -51,14 +51,10 @@ bool isListed(const QString& fileName)
            fileName.compare(workingFileName, Qt::CaseInsensitive) != 0;
 }
 
-// A save writes its temporary copy beside the file under the file's name and seven bytes
-// more: a name within the folder's 255 bytes but not those seven could be created, and
-// then never saved.
-constexpr qsizetype longestSavedName = 255 - 7;
-
+// A longer name could be created, and then never saved.
 bool saveable(const QString& fileName)
 {
-    return fileName.toUtf8().size() <= longestSavedName;
+    return fileName.toUtf8().size() <= LongestCodeFileName;
 }
 
 } // namespace

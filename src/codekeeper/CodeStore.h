@@ -13,6 +13,9 @@ bool IsValidCodeName(const QString& name);
 
 // "category_NN_entry.txt", NN the colour with two digits.
 QString CodeFileName(const QString& category, int colour, const QString& entry);
+// The longest entry file name, in UTF-8 bytes, the store makes: a save writes its temporary
+// copy beside the file under the file's name and seven bytes more, within the folder's 255.
+constexpr qsizetype LongestCodeFileName = 255 - 7;
 
 // One stored snippet: the file category_NN_entry.txt. It keeps its own file's name and
 // colour, so a category whose files carry different colours (edited outside the
