@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -99,13 +100,18 @@ bool CodeListing::CodeEntryExists(const QString& category, const QString& entry)
                                 [&entry](const CodeEntry& each) { return each.name == entry; });
 }
 
-CodeListing ParseCodeListing(QStringList fileNames)
+CodeListing ParseCodeListing(const QStringList& fileNames)
 {
-    // One fixed order on every system: the names' bytes.
-    std::sort(fileNames.begin(), fileNames.end(),
-              [](const QString& a, const QString& b) { return a.toUtf8() < b.toUtf8(); });
+    // One fixed order on every system: the names' bytes, each name converted once.
+    std::vector<std::pair<QByteArray, const QString*>> ordered;
+    ordered.reserve(std::size_t(fileNames.size()));
+    for (const QString& fileName : fileNames)
+        ordered.emplace_back(fileName.toUtf8(), &fileName);
+    std::sort(ordered.begin(), ordered.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
     CodeListing listing;
-    for (const QString& fileName : std::as_const(fileNames)) {
+    for (const auto& byName : ordered) {
+        const QString& fileName = *byName.second;
         if (!isListed(fileName))
             continue;
         const TakenApart taken = takeApart(fileName);

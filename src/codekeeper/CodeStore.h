@@ -59,7 +59,7 @@ struct CodeListing
 //   IsValidCodeName allows.
 // Categories are kept in the order their first file comes, entries in file order; a
 // second entry of the same name in one category is not shown.
-CodeListing ParseCodeListing(QStringList fileNames);
+CodeListing ParseCodeListing(const QStringList& fileNames);
 
 // What a store command did.
 enum class StoreResult {
